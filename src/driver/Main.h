@@ -1,0 +1,4 @@
+#pragma once
+// The program's entry: checks the command line, prepares the process and runs
+// one evaluation mode. Returns the process exit code.
+int guardMain(int argc, char** argv);

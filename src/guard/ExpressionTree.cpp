@@ -1,0 +1,33 @@
+#include "guard/ExpressionTree.h"
+
+#include <cstring>
+
+ExpressionTree::ExpressionTree(StackAllocatorBase& allocator) : allocator_(allocator), start_(allocator.mark()) {}
+
+String ExpressionTree::copyText(const char* begin, const char* end)
+{
+    std::size_t count = std::size_t(end - begin);
+    char* bytes = static_cast<char*>(allocator_.allocate(count ? count : 1));
+    if (count)
+        std::memcpy(bytes, begin, count);
+    return String(bytes, std::uint32_t(count));
+}
+
+void ExpressionTree::finish()
+{
+    root_ = nodes_;
+    if (bindOnFinish_ && root_)
+        root_->bind(nullptr, allocator_);
+}
+
+void ExpressionTree::clear()
+{
+    for (Expression* node = nodes_; node;) {
+        Expression* next = node->nextBuilt;
+        node->~Expression();
+        node = next;
+    }
+    nodes_ = nullptr;
+    root_ = nullptr;
+    allocator_.release(start_);
+}

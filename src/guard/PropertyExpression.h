@@ -1,0 +1,47 @@
+#pragma once
+// A phrase applied to an optional key and an optional direct object: a
+// property, plural property or aggregate looked up in the registry by the
+// phrase and the operand types.
+//
+// The node reads one operand cursor: the key operand when there is one,
+// else the direct object. When the phrase has both, the key operand is a
+// ComputedPropertyExpression over the same object node, so iterating the key
+// also positions the object. The record's adapters run in stream order:
+// start and start-next once, then per operand value the per-operand adapter
+// (and per-operand next for iterated records), then end and end-next.
+#include "guard/Expression.h"
+#include "registry/CoreValues.h"
+
+struct PropertyRecord;
+
+class PropertyExpression final : public Expression {
+public:
+    PropertyExpression(String phrase, Expression* key, Expression* object)
+        : Expression(NodeKind::Property), phrase(phrase), key(key), object(object)
+    {
+    }
+    ~PropertyExpression() override;
+    EvalCode first() override;
+    EvalCode next() override;
+    void close() override;
+    bool bind(Expression* itTarget, StackAllocatorBase& allocator) override;
+
+    String phrase;                // as written, lower-cased
+    Expression* key;              // may be null
+    Expression* object;           // may be null (a keyed property of the world)
+    const PropertyRecord* record = nullptr;
+
+private:
+    enum class Phase : std::uint8_t { Start, StartNext, Operand, OperandNext, End, EndNext, Done };
+    EvalCode advance(bool resume);
+    EvalCode nextOperand(bool started);
+
+    Expression* operand_ = nullptr;  // the one operand the node iterates (key, else object)
+    ChildCursor cursor_;
+    void* result_ = nullptr;
+    void* state_ = nullptr;
+    StackAllocatorBase* allocator_ = nullptr;
+    StackAllocatorBase::Mark mark_{};
+    Phase phase_ = Phase::Done;
+    bool interruptible_ = false;
+};

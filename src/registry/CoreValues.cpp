@@ -1,0 +1,18 @@
+#include "registry/CoreValues.h"
+
+const World kWorldValue{};
+
+String String::copy(const char* begin, const char* end)
+{
+    char* bytes = nullptr;
+    String result = allocate(std::uint32_t(end - begin), bytes);
+    if (end != begin)
+        std::memcpy(bytes, begin, std::size_t(end - begin));
+    return result;
+}
+
+String String::allocate(std::uint32_t count, char*& bytes)
+{
+    bytes = static_cast<char*>(currentAllocator().allocate(count));
+    return String(bytes, count);
+}

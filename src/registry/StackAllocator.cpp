@@ -1,0 +1,73 @@
+#include "registry/StackAllocator.h"
+
+#include <cstdlib>
+#include <new>
+
+StackAllocatorBase::StackAllocatorBase(void* firstChunk, std::size_t bytes)
+    : current_(static_cast<Chunk*>(firstChunk)), first_(current_)
+{
+    current_->end = static_cast<char*>(firstChunk) + bytes;
+    current_->previous = nullptr;
+    current_->previousPosition = nullptr;
+    position_ = data(current_);
+}
+
+StackAllocatorBase::~StackAllocatorBase()
+{
+    while (current_ != first_) {
+        Chunk* previous = current_->previous;
+        std::free(current_);
+        current_ = previous;
+    }
+    std::free(spare_);
+}
+
+std::size_t StackAllocatorBase::chunkCount() const
+{
+    std::size_t count = 0;
+    for (Chunk* chunk = current_; chunk; chunk = chunk->previous)
+        ++count;
+    return count;
+}
+
+void* StackAllocatorBase::allocateInNewChunk(std::size_t rounded)
+{
+    Chunk* chunk = nullptr;
+    if (spare_ && std::size_t(spare_->end - data(spare_)) >= rounded) {
+        chunk = spare_;
+        spare_ = nullptr;
+    } else {
+        std::free(spare_);
+        spare_ = nullptr;
+        std::size_t size = 2 * currentChunkDataSize();
+        if (size < rounded)
+            size = rounded;
+        chunk = static_cast<Chunk*>(std::malloc(kChunkHeaderSize + size));
+        if (!chunk)
+            throw std::bad_alloc();
+        chunk->end = data(chunk) + size;
+    }
+    chunk->previous = current_;
+    chunk->previousPosition = position_;
+    current_ = chunk;
+    position_ = data(chunk) + rounded;
+    return data(chunk);
+}
+
+void StackAllocatorBase::popChunk()
+{
+    Chunk* popped = current_;
+    current_ = popped->previous;
+    position_ = popped->previousPosition;
+    std::free(spare_);
+    spare_ = popped;
+}
+
+void StackAllocatorBase::releaseAcrossChunks(Mark mark)
+{
+    while (current_->previous && !(mark.position >= data(current_) && mark.position <= current_->end))
+        popChunk();
+    position_ = mark.position;
+    if (position_ == data(current_) && current_->previous)
+        popChunk();
+}

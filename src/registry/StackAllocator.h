@@ -1,0 +1,85 @@
+#pragma once
+// LIFO allocator for expression nodes and values.
+//
+// Memory is handed out by bumping a position through a chain of chunks; it is
+// never freed piece by piece but released back to a mark. A request is
+// rounded up to a multiple of 8 (0 bytes take 8). When a chunk is full the
+// kept spare chunk is reused if big enough, otherwise a chunk twice the size
+// of the current one (or of the request, if larger) is allocated. Releasing
+// back past a chunk keeps that chunk as the one spare (freeing an older
+// spare), so a loop that crosses a chunk boundary allocates no heap memory
+// after the first time. The first chunk belongs to the owner.
+#include <cstddef>
+#include <cstdint>
+
+class StackAllocatorBase {
+public:
+    // A position to release to; taken by mark().
+    struct Mark {
+        char* position;
+    };
+
+    // `firstChunk` (at least kChunkHeaderSize + 8 bytes, aligned to 8) stays
+    // the owner's; chunks added later are freed by the destructor.
+    StackAllocatorBase(void* firstChunk, std::size_t bytes);
+    ~StackAllocatorBase();
+    StackAllocatorBase(const StackAllocatorBase&) = delete;
+    StackAllocatorBase& operator=(const StackAllocatorBase&) = delete;
+
+    void* allocate(std::size_t bytes)
+    {
+        std::size_t rounded = bytes == 0 ? 8 : (bytes + 7) & ~std::size_t(7);
+        if (rounded <= std::size_t(current_->end - position_)) {
+            char* result = position_;
+            position_ += rounded;
+            return result;
+        }
+        return allocateInNewChunk(rounded);
+    }
+
+    Mark mark() const { return Mark{position_}; }
+
+    void release(Mark mark)
+    {
+        if (mark.position > data(current_) && mark.position <= current_->end)
+            position_ = mark.position;
+        else
+            releaseAcrossChunks(mark);
+    }
+
+    // Introspection for tests and statistics.
+    std::size_t chunkCount() const;
+    bool hasSpare() const { return spare_ != nullptr; }
+    std::size_t currentChunkDataSize() const { return std::size_t(current_->end - data(current_)); }
+
+    static constexpr std::size_t kChunkHeaderSize = 32;
+
+private:
+    struct Chunk {
+        char* end;              // end of the chunk's data
+        Chunk* previous;        // chunk that was current before this one
+        char* previousPosition; // position in `previous` when this one was pushed
+        std::size_t unused;
+    };
+    static_assert(sizeof(Chunk) == kChunkHeaderSize);
+
+    static char* data(Chunk* chunk) { return reinterpret_cast<char*>(chunk) + kChunkHeaderSize; }
+    void* allocateInNewChunk(std::size_t rounded);
+    void releaseAcrossChunks(Mark mark);
+    void popChunk();
+
+    Chunk* current_;
+    char* position_;
+    Chunk* spare_ = nullptr;
+    Chunk* first_;
+};
+
+// An allocator whose first chunk of `Bytes` lives inside the object itself.
+template <std::size_t Bytes>
+class InlineStackAllocator : public StackAllocatorBase {
+public:
+    InlineStackAllocator() : StackAllocatorBase(buffer_, Bytes) {}
+
+private:
+    alignas(16) char buffer_[Bytes];
+};

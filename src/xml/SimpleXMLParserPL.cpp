@@ -116,7 +116,7 @@ void SimpleXMLParserPL::StepTagName(char c)
         break;
     default:
         tagName_ += c;
-        if (tagName_ == "![CDATA[") {
+        if (std::string_view(tagName_) == std::string_view("![CDATA[")) {
             tagName_.clear();
             olderCData_ = newerCData_ = 0;
             state_ = CData;

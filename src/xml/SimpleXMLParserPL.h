@@ -13,7 +13,7 @@
 // DecodeXMLEntity. Its exact readings (all deliberate):
 // - "<a/>" is the end tag "a": "/" anywhere in a tag name switches to an
 //   end tag;
-// - every "-" in a tag name is dropped from the name and counted; the second
+// - every "-" in a tag name (before any "/") is dropped and counted; the second
 //   one turns the tag into a comment, which ends at ">" after two "-";
 // - only the space byte separates a tag name from its attributes; tab, CR
 //   and LF are ordinary name bytes; blanks before "=" stay in the attribute

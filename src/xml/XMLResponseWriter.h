@@ -8,7 +8,8 @@
 // enclosing element; mode 1 does the same without indentation; 2 or more
 // writes everything on one line. An element whose content is text or nothing
 // ends on the line of its start tag; one that holds elements ends on a line
-// of its own (aligned with its start tag in mode 0). Start tags are always
+// of its own (aligned with its start tag in mode 0); text that follows an
+// end tag starts a new, unindented line (modes 0 and 1). Start tags are always
 // closed at once, so an empty element is written "<a></a>".
 //
 // Names are checked (unless switched off) before anything of the element is
@@ -40,7 +41,8 @@ public:
     void SetValidateNames(bool validate) { validateNames_ = validate; }
 
     // Start(0), the declaration <?xml version="1.0"?> (with
-    // encoding="name" when given), then the root as StartElement writes it.
+    // encoding="name" when given), then the root as StartElement writes it
+    // (so an invalid root name throws after the declaration is written).
     void StartDocument(std::string_view rootName, const XMLAttributeList& rootAttributes,
                        std::optional<std::string_view> encoding = std::nullopt);
     // Throws InvalidXMLElementName or InvalidXMLAttributeName, having

@@ -5,44 +5,43 @@
 namespace Platform {
 namespace {
 
-std::mutex lock;
-FileLocation storage;
-FileLocation library;
+// One process-wide location; Get() throws Unset while it is empty.
+template <class Unset>
+class ProcessLocation {
+public:
+    void Set(const FileLocation& location)
+    {
+        std::lock_guard<std::mutex> guard(lock_);
+        location_ = location;
+    }
+    FileLocation Get() const
+    {
+        std::lock_guard<std::mutex> guard(lock_);
+        if (location_.IsEmpty())
+            throw Unset();
+        return location_;
+    }
+    bool IsSet() const
+    {
+        std::lock_guard<std::mutex> guard(lock_);
+        return !location_.IsEmpty();
+    }
+
+private:
+    mutable std::mutex lock_;
+    FileLocation location_;
+};
+
+ProcessLocation<UnsetStorageLocation> storage;
+ProcessLocation<UnsetLibLocation> library;
 
 } // namespace
 
-void setStorageLocation(const FileLocation& location)
-{
-    std::lock_guard<std::mutex> guard(lock);
-    storage = location;
-}
+void setStorageLocation(const FileLocation& location) { storage.Set(location); }
+FileLocation storageLocation() { return storage.Get(); }
 
-FileLocation storageLocation()
-{
-    std::lock_guard<std::mutex> guard(lock);
-    if (storage.IsEmpty())
-        throw UnsetStorageLocation();
-    return storage;
-}
-
-void setLibLocation(const FileLocation& location)
-{
-    std::lock_guard<std::mutex> guard(lock);
-    library = location;
-}
-
-FileLocation libLocation()
-{
-    std::lock_guard<std::mutex> guard(lock);
-    if (library.IsEmpty())
-        throw UnsetLibLocation();
-    return library;
-}
-
-bool isLibLocationSet()
-{
-    std::lock_guard<std::mutex> guard(lock);
-    return !library.IsEmpty();
-}
+void setLibLocation(const FileLocation& location) { library.Set(location); }
+FileLocation libLocation() { return library.Get(); }
+bool isLibLocationSet() { return library.IsSet(); }
 
 } // namespace Platform

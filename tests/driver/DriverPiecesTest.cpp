@@ -17,12 +17,6 @@ TEST(CommandLine, OnlyAsciiLettersFold)
     EXPECT_FALSE(equalsIgnoringAsciiCase("Tim\xC9s", "Tim\xE9s"));
     EXPECT_FALSE(equalsIgnoringAsciiCase("Times ", "Times"));
     EXPECT_FALSE(equalsIgnoringAsciiCase("[", "{")); // 0x5B and 0x7B differ by the case bit
-
-    const char* words[] = {"types", "QnA", "TYPES", "Timesx"};
-    CommandLineOptions options = parseOptionWords(4, words);
-    EXPECT_FALSE(options.compliance);
-    EXPECT_FALSE(options.times);
-    EXPECT_TRUE(options.types);
 }
 
 TEST(ExceptionGuard, TurnsExceptionsIntoMessageAndCode)

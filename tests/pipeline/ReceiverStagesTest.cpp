@@ -5,7 +5,6 @@
 
 #include "pipeline/DataTee.h"
 #include "pipeline/StageNotAttached.h"
-#include "pipeline/StringReceiver.h"
 #include "pipeline/VectorAppender.h"
 
 namespace {
@@ -66,18 +65,6 @@ TEST(DataTee, FirstReceiverThrowingStopsTheRange)
     tee.Start();
     EXPECT_THROW(push(tee, "ab"), ReceiverBroke);
     EXPECT_EQ(log, "1S 2S 1Rab ");
-}
-
-TEST(StringReceiver, StartEmptiesTheTarget)
-{
-    std::string target = "old";
-    StringReceiver receiver(target);
-    push(receiver, "+kept");
-    EXPECT_EQ(target, "old+kept");
-    receiver.Start();
-    push(receiver, std::string("a\0b", 3));
-    receiver.Finish();
-    EXPECT_EQ(target, std::string("a\0b", 3));
 }
 
 TEST(VectorAppender, AppendsWithoutClearingAndDetachesAtFinish)

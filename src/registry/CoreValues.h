@@ -10,6 +10,7 @@
 // stays valid until the node that produced the value advances.
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 #include <string_view>
 
 #include "registry/GuardType.h"
@@ -37,6 +38,8 @@ struct String {
     // Room for `count` bytes in the current thread's allocator; fill it
     // through the returned pointer before the String is handed on.
     static String allocate(std::uint32_t count, char*& bytes);
+    // The texts one after another, in the current thread's allocator.
+    static String join(std::initializer_list<std::string_view> parts);
 };
 
 inline bool operator==(const String& a, const String& b)

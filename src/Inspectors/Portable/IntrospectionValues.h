@@ -1,0 +1,78 @@
+#pragma once
+// Values of the language's own vocabulary: "type", "property", "cast",
+// "binary operator" and "unary operator" values are references to the
+// registry's records; nothing is copied.
+#include "registry/CoreValues.h"
+#include "registry/InspectorRecords.h"
+#include "registry/TypeRecord.h"
+
+struct TypeRef {
+    const TypeRecord* record;
+};
+struct PropertyRef {
+    const PropertyRecord* record;
+};
+struct CastRef {
+    const CastRecord* record;
+};
+struct BinaryOperatorRef {
+    const BinaryOperatorRecord* record;
+};
+struct UnaryOperatorRef {
+    const UnaryOperatorRecord* record;
+};
+
+template <>
+struct GuardType<TypeRef> {
+    static constexpr const char* name = "type";
+};
+template <>
+struct GuardType<PropertyRef> {
+    static constexpr const char* name = "property";
+};
+template <>
+struct GuardType<CastRef> {
+    static constexpr const char* name = "cast";
+};
+template <>
+struct GuardType<BinaryOperatorRef> {
+    static constexpr const char* name = "binary operator";
+};
+template <>
+struct GuardType<UnaryOperatorRef> {
+    static constexpr const char* name = "unary operator";
+};
+
+// The registered type of that name; no value (NoSuchObject) when there is
+// none or the name is malformed.
+TypeRef typeNamed(std::string_view name);
+
+// A string over text that lives as long as the registry (record names).
+inline String staticText(const char* text)
+{
+    return String(text, std::uint32_t(std::char_traits<char>::length(text)));
+}
+
+// A filtered walk through one kind's registration list, in registration
+// order: restart() goes back to the first record, find() yields the next
+// record `accept` takes.
+template <class Record, class Ref, Record* (*Head)()>
+class RegisteredRecords {
+protected:
+    void restart() { next_ = Head(); }
+
+    template <class Accept>
+    bool find(Ref& out, Accept accept)
+    {
+        for (; next_; next_ = next_->nextRegistered)
+            if (accept(*next_)) {
+                out = Ref{next_};
+                next_ = next_->nextRegistered;
+                return true;
+            }
+        return false;
+    }
+
+private:
+    const Record* next_ = nullptr;
+};

@@ -7,6 +7,7 @@
 // no value where a single bit is asked for.
 #include <cstdint>
 #include <optional>
+#include <type_traits>
 
 #include "registry/CoreValues.h"
 #include "registry/GuardType.h"
@@ -14,6 +15,8 @@
 struct BitSet {
     std::uint64_t bits;
 };
+
+static_assert(sizeof(BitSet) == 8 && std::is_trivially_copyable_v<BitSet>);
 
 template <>
 struct GuardType<BitSet> {

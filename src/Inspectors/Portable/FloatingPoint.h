@@ -9,6 +9,7 @@
 // operations are watched: their exceptions are exactly defined.
 #include <cfloat>
 #include <cstdint>
+#include <type_traits>
 
 #include "registry/GuardType.h"
 
@@ -17,6 +18,8 @@ struct FloatingPoint {
     double significance;
     std::uint32_t flags;
 };
+
+static_assert(sizeof(FloatingPoint) == 24 && std::is_trivially_copyable_v<FloatingPoint>);
 
 template <>
 struct GuardType<FloatingPoint> {

@@ -36,20 +36,36 @@ int decimalPlace(double amount)
     return place;
 }
 
-// The decimal place of the leading digit of the exact value of a finite,
-// non-zero magnitude (the double nearest 10^23 lies below it, at place 22).
-int exactLeadingPlace(double magnitude)
+// Where the digits of a finite, non-zero magnitude start and stop.
+struct DigitPlaces {
+    int leading;  // place of the leading digit of the exact value
+    int last;     // place of the last digit to write
+};
+
+// The exact value's leading digit (the double nearest 10^23 lies below it,
+// at place 22), and the last place to write for a significance place: that
+// place itself, unless it lies above the leading digit; then one digit is
+// written (rounded to nearest, ties to even).
+DigitPlaces digitPlaces(double magnitude, int significancePlace)
 {
     // 766 digits after the point show every double exactly, so no rounding
     // can carry into a new leading digit.
     char digits[800];
     char* end = std::to_chars(digits, digits + sizeof digits, magnitude, std::chars_format::scientific, 766).ptr;
-    const char* exponent = std::find(digits, end, 'e') + 1;
-    if (*exponent == '+')
-        ++exponent;
-    int place = 0;
-    std::from_chars(exponent, end, place);
-    return place;
+    const char* mark = std::find(digits, end, 'e');
+    int leading = 0;
+    std::from_chars(mark + 1 + (mark[1] == '+'), end, leading);
+    if (significancePlace <= leading)
+        return DigitPlaces{leading, significancePlace};
+    // One digit is written. It is a 1 one place up when the value rounds up
+    // to that place, or when rounding to the leading digit carries into it.
+    const char* rest = digits + 2;  // the digits after "d."
+    bool exactlyHalf = digits[0] == '5' && std::find_if(rest, static_cast<const char*>(mark), [](char c) { return c != '0'; }) == mark;
+    bool roundsUp = significancePlace == leading + 1 && digits[0] >= '5' && !exactlyHalf;
+    bool carries = digits[0] == '9' && *rest >= '5';
+    if (roundsUp || carries)
+        return DigitPlaces{leading, leading + 1};
+    return DigitPlaces{leading, leading};
 }
 
 class TextBuilder {
@@ -59,6 +75,11 @@ public:
     {
         for (char c : text)
             append(c);
+    }
+    void appendSign(double value)
+    {
+        if (value < 0)
+            append('-');
     }
     String copy() const { return String::copy(text_, text_ + length_); }
 
@@ -85,68 +106,107 @@ int significancePlace(const FloatingPoint& number)
     return decimalPlace(std::fabs(number.significance));
 }
 
-// True when the digits above `lastPlace` (all of `digits` but the point and,
-// for a positive place, the last `lastPlace` integer digits) amount to 2^53
-// or more: a double does not carry that many digits exactly.
-bool exceedsDoublePrecision(std::string_view digits, int lastPlace)
+// The significant digits of a finite, non-zero magnitude from its leading
+// digit down to the last place, rounded to nearest (ties to even), and the
+// place of the first of them.
+class SignificantDigits {
+public:
+    SignificantDigits(double magnitude, DigitPlaces places)
+    {
+        if (places.last > places.leading) {  // rounded up to a single 1
+            digits_[count_++] = '1';
+            leadingPlace_ = places.last;
+            return;
+        }
+        int count = places.leading - places.last + 1;
+        char written[400];
+        char* end = std::to_chars(written, written + sizeof written, magnitude, std::chars_format::scientific, count - 1).ptr;
+        const char* mark = std::find(written, end, 'e');
+        std::from_chars(mark + 1 + (mark[1] == '+'), end, leadingPlace_);
+        for (const char* c = written; c != mark; ++c)
+            if (*c != '.')
+                digits_[count_++] = *c;
+        // Rounding carried into a new leading digit (9.96 to tenths is
+        // 10.0): one more zero keeps the last digit at its place.
+        if (leadingPlace_ > places.leading)
+            digits_[count_++] = '0';
+    }
+
+    std::string_view digits() const { return std::string_view(digits_, count_); }
+    int leadingPlace() const { return leadingPlace_; }
+
+private:
+    char digits_[400];
+    std::size_t count_ = 0;
+    int leadingPlace_ = 0;
+};
+
+// True when `digits` (decimal, leading zeros allowed) amount to 2^53 or
+// more: a double does not carry that many digits exactly.
+bool exceedsDoublePrecision(std::string_view digits)
 {
-    char kept[400];
-    std::size_t count = 0;
-    std::string_view integerDigits = digits.substr(0, digits.find('.'));
-    for (char c : lastPlace > 0 ? integerDigits : digits)
-        if (c != '.' && (count > 0 || c != '0'))
-            kept[count++] = c;
-    if (lastPlace > 0)
-        count = count > std::size_t(lastPlace) ? count - std::size_t(lastPlace) : 0;
-    std::string_view above(kept, count);
-    if (above.size() != kFirstInexactInteger.size())
-        return above.size() > kFirstInexactInteger.size();
-    return above >= kFirstInexactInteger;
+    digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
+    if (digits.size() != kFirstInexactInteger.size())
+        return digits.size() > kFirstInexactInteger.size();
+    return digits >= kFirstInexactInteger;
+}
+
+// Digits down to a place in the fraction (or the units): every integer
+// digit, and fraction digits when `lastPlace` is negative.
+String standardNotationToFraction(double value, int lastPlace, bool checkPrecision)
+{
+    char written[400];
+    char* end = std::to_chars(written, written + sizeof written, std::fabs(value), std::chars_format::fixed, -lastPlace).ptr;
+    std::string_view digits(written, std::size_t(end - written));
+    if (checkPrecision) {
+        char withoutPoint[400];
+        char* last = std::remove_copy(digits.begin(), digits.end(), withoutPoint, '.');
+        if (exceedsDoublePrecision(std::string_view(withoutPoint, std::size_t(last - withoutPoint))))
+            throw TooLargeForStandardNotation();
+    }
+    TextBuilder text;
+    text.appendSign(value);
+    text.append(digits);
+    if (lastPlace == 0)
+        text.append('.');
+    return text.copy();
 }
 
 String standardNotation(double value, int place, bool checkPrecision)
 {
-    int lastPlace = std::max(place, -kMostFractionDigits);
-    int fractionDigits = lastPlace < 0 ? -lastPlace : 0;
-    char digits[400];
-    char* end = std::to_chars(digits, digits + sizeof digits, std::fabs(value), std::chars_format::fixed, fractionDigits).ptr;
-    std::string_view written(digits, std::size_t(end - digits));
-    if (checkPrecision && exceedsDoublePrecision(written, lastPlace))
+    double magnitude = std::fabs(value);
+    DigitPlaces places = digitPlaces(magnitude, place);
+    places.last = std::max(places.last, -kMostFractionDigits);
+    if (places.last <= 0)
+        return standardNotationToFraction(value, places.last, checkPrecision);
+    // Digits above the units: those below the last place are written as 0.
+    SignificantDigits significant(magnitude, places);
+    if (checkPrecision && exceedsDoublePrecision(significant.digits()))
         throw TooLargeForStandardNotation();
     TextBuilder text;
-    if (value < 0)
-        text.append('-');
-    text.append(written);
-    if (fractionDigits == 0)
-        text.append('.');
+    text.appendSign(value);
+    text.append(significant.digits());
+    for (int zeroPlace = significant.leadingPlace() - int(significant.digits().size()); zeroPlace >= 0; --zeroPlace)
+        text.append('0');
+    text.append('.');
     return text.copy();
 }
 
 String scientificNotation(double value, int place)
 {
     double magnitude = std::fabs(value);
-    int lastPlace = std::max(place, decimalPlace(magnitude - std::nextafter(magnitude, 0.0)));
-    int leadingPlace = exactLeadingPlace(magnitude);
-    int count = std::max(leadingPlace - lastPlace + 1, 1);
-    char digits[64];
-    char* end = std::to_chars(digits, digits + sizeof digits, magnitude, std::chars_format::scientific, count - 1).ptr;
-    const char* mark = std::find(digits, end, 'e');
-    const char* exponentText = mark + 1 + (mark[1] == '+');
-    int exponent = 0;
-    std::from_chars(exponentText, end, exponent);
+    DigitPlaces places = digitPlaces(magnitude, place);
+    places.last = std::max(places.last, decimalPlace(magnitude - std::nextafter(magnitude, 0.0)));
+    SignificantDigits significant(magnitude, places);
+    std::string_view digits = significant.digits();
 
     TextBuilder text;
-    if (value < 0)
-        text.append('-');
+    text.appendSign(value);
     text.append(digits[0]);
     text.append('.');
-    if (count > 1)
-        text.append(std::string_view(digits + 2, std::size_t(mark - digits - 2)));
-    // Rounding carried into a new leading digit (9.96 to 0.1 is 10.0): one
-    // more zero keeps the last digit at its place.
-    if (exponent > leadingPlace && leadingPlace - count + 1 == lastPlace)
-        text.append('0');
+    text.append(digits.substr(1));
     text.append('e');
+    int exponent = significant.leadingPlace();
     text.append(exponent < 0 ? '-' : '+');
     char exponentDigits[8];
     text.append(std::string_view(exponentDigits, std::to_chars(exponentDigits, exponentDigits + 8, std::abs(exponent)).ptr));

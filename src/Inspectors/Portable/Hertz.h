@@ -4,6 +4,7 @@
 // value; division and "mod" round towards minus infinity).
 #include <cstdint>
 #include <optional>
+#include <type_traits>
 
 #include "registry/CoreValues.h"
 #include "registry/GuardType.h"
@@ -11,6 +12,8 @@
 struct Hertz {
     std::int64_t count;
 };
+
+static_assert(sizeof(Hertz) == 8 && std::is_trivially_copyable_v<Hertz>);
 
 template <>
 struct GuardType<Hertz> {

@@ -6,6 +6,7 @@
 // end; it stops after the end value even when one more step would leave the
 // 64-bit range. first() reports false when the run is empty.
 #include <cstdint>
+#include <type_traits>
 
 #include "registry/CoreValues.h"
 #include "registry/GuardType.h"
@@ -16,6 +17,8 @@ struct IntegerRange {
     std::int64_t lower;
     std::int64_t upper;
 };
+
+static_assert(sizeof(IntegerRange) == 16 && std::is_trivially_copyable_v<IntegerRange>);
 
 template <>
 struct GuardType<IntegerRange> {

@@ -15,18 +15,20 @@
 // or when the spacing of doubles exceeds the written significance.
 //
 // Writing: "NaN", "+infinity", "-infinity" and "0.0" in every notation.
-// The significance place is the decimal place of the leading digit of the
-// significance. Standard notation: "-" for negative values, every integer
-// digit, ".", and the fraction digits down to the significance place (at
-// most 53), rounded to nearest (ties to even); the "standard notation" cast
-// throws TooLargeForStandardNotation when the digits above the last written
-// place amount to 2^53 or more. Scientific notation: the significant digits
-// from the leading one down to the significance place (but not below the
-// spacing of doubles at the value; at least one), one before the ".", then
-// "e", "+" or "-" and the exponent without leading zeros ("1.5e+3"). The
-// "string" cast writes standard notation (without that check) when the
-// magnitude is below 10^61 and the significance place above -61, else
-// scientific notation. Written text lives in the current thread's allocator.
+// Otherwise the digits run from the value's leading digit down to the
+// significance place (the place of the leading digit of the significance),
+// rounded to nearest with ties to even; when that place lies above the
+// leading digit, one digit is written. Standard notation: "-" for negative
+// values, the integer digits (those below the significance place as "0"),
+// ".", and the fraction digits (at most 53); the "standard notation" cast
+// throws TooLargeForStandardNotation when the written digits, read as an
+// integer in units of the last place, amount to 2^53 or more. Scientific
+// notation: the same digits, but none below the spacing of doubles at the
+// value, one of them before the ".", then "e", "+" or "-" and the exponent
+// without leading zeros ("1.5e+3", "5.e-1"). The "string" cast writes
+// standard notation (without that check) when the magnitude is below 10^61
+// and the significance place above -61, else scientific notation. Written
+// text lives in the current thread's allocator.
 #include <optional>
 
 #include "Inspectors/Portable/FloatingPoint.h"

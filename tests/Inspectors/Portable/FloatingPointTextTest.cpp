@@ -134,6 +134,14 @@ struct WriteCase {
     std::string_view scientific;
 };
 
+void expectWritten(const WriteCase& c, std::uint32_t flags = 0)
+{
+    FloatingPoint f{c.value, c.significance, flags};
+    EXPECT_EQ(floatingPointAsString(f).view(), c.string) << c.value << " ~ " << c.significance;
+    EXPECT_EQ(floatingPointAsStandardNotation(f).view(), c.standard) << c.value << " ~ " << c.significance;
+    EXPECT_EQ(floatingPointAsScientificNotation(f).view(), c.scientific) << c.value << " ~ " << c.significance;
+}
+
 TEST_F(FloatingPointTextTest, WrittenDigitsStopAtTheSignificancePlace)
 {
     WriteCase cases[] = {
@@ -151,12 +159,8 @@ TEST_F(FloatingPointTextTest, WrittenDigitsStopAtTheSignificancePlace)
         {0.30000000000000004, 0.1414, "0.3", "0.3", "3.e-1"},
         {1.5, -0.1, "1.5", "1.5", "1.5e+0"},
     };
-    for (const WriteCase& c : cases) {
-        FloatingPoint f{c.value, c.significance, 0};
-        EXPECT_EQ(floatingPointAsString(f).view(), c.string) << c.value << " ~ " << c.significance;
-        EXPECT_EQ(floatingPointAsStandardNotation(f).view(), c.standard) << c.value << " ~ " << c.significance;
-        EXPECT_EQ(floatingPointAsScientificNotation(f).view(), c.scientific) << c.value << " ~ " << c.significance;
-    }
+    for (const WriteCase& c : cases)
+        expectWritten(c);
 }
 
 TEST_F(FloatingPointTextTest, LastDigitIsRoundedToNearestWithTiesToEven)
@@ -178,12 +182,8 @@ TEST_F(FloatingPointTextTest, LastDigitIsRoundedToNearestWithTiesToEven)
         {0.0007, 1, "0.0007", "0.0007", "7.e-4"},
         {1.5, kInfinity, "2.", "2.", "2.e+0"},
     };
-    for (const WriteCase& c : cases) {
-        FloatingPoint f{c.value, c.significance, 0};
-        EXPECT_EQ(floatingPointAsString(f).view(), c.string) << c.value << " ~ " << c.significance;
-        EXPECT_EQ(floatingPointAsStandardNotation(f).view(), c.standard) << c.value << " ~ " << c.significance;
-        EXPECT_EQ(floatingPointAsScientificNotation(f).view(), c.scientific) << c.value << " ~ " << c.significance;
-    }
+    for (const WriteCase& c : cases)
+        expectWritten(c);
 }
 
 TEST_F(FloatingPointTextTest, NonFiniteValuesAndZeroHaveFixedTexts)
@@ -196,12 +196,8 @@ TEST_F(FloatingPointTextTest, NonFiniteValuesAndZeroHaveFixedTexts)
         {-0.0, 100, "0.0", "0.0", "0.0"},
         {0.0, 0.0, "0.0", "0.0", "0.0"},
     };
-    for (const WriteCase& c : cases) {
-        FloatingPoint f{c.value, c.significance, kInvalid};
-        EXPECT_EQ(floatingPointAsString(f).view(), c.string);
-        EXPECT_EQ(floatingPointAsStandardNotation(f).view(), c.standard);
-        EXPECT_EQ(floatingPointAsScientificNotation(f).view(), c.scientific);
-    }
+    for (const WriteCase& c : cases)
+        expectWritten(c, kInvalid);
 }
 
 TEST_F(FloatingPointTextTest, StandardNotationRefusesDigitsBeyondADouble)

@@ -81,11 +81,4 @@ TEST_F(IntegerRangesTest, RunsStopAtTheEndValueNextToTheLimits)
     EXPECT_EQ(valuesOf<IntegersInTriple>(triple(kMax, kMin, kMin)), (Values{kMax, -1}));
 }
 
-TEST(IntegerRange, BoundsAreTheStoredPair)
-{
-    IntegerRange range{-4, 9};
-    EXPECT_EQ(lowerBoundOfRange(range), -4);
-    EXPECT_EQ(upperBoundOfRange(range), 9);
-}
-
 } // namespace

@@ -1,0 +1,23 @@
+#include "Inspectors/Portable/Booleans.h"
+
+#include "Inspectors/Portable/AsciiLetters.h"
+
+bool trueConstant() { return true; }
+bool falseConstant() { return false; }
+
+std::optional<bool> booleanFromText(const String& text)
+{
+    if (equalsIgnoringAsciiCase(text.view(), "true"))
+        return true;
+    if (equalsIgnoringAsciiCase(text.view(), "false"))
+        return false;
+    return std::nullopt;
+}
+
+String booleanAsString(bool value)
+{
+    return value ? String::literal("True") : String::literal("False");
+}
+
+bool booleanAsBoolean(bool value) { return value; }
+bool booleansEqual(bool left, bool right) { return left == right; }

@@ -1,0 +1,95 @@
+#include "Inspectors/Portable/FloatingPointProperties.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr double kPlaceSignificance = 0.01;
+
+FloatingPoint withSignificance(const FloatingPoint& number, double significance)
+{
+    return FloatingPoint{number.value, significance, number.flags};
+}
+
+// The double as a 64-bit integer when it is finite and in range.
+std::optional<std::int64_t> asInteger(double whole)
+{
+    // -2^63 is a double; 2^63 is the first double above the range.
+    if (!(whole >= -9223372036854775808.0 && whole < 9223372036854775808.0))
+        return std::nullopt;
+    return std::int64_t(whole);
+}
+
+} // namespace
+
+FloatingPoint significanceThreshold(const FloatingPoint& number)
+{
+    return FloatingPoint{number.significance, kPlaceSignificance * number.significance, number.flags};
+}
+
+FloatingPoint significancePlace(const FloatingPoint& number)
+{
+    return FloatingPoint{std::log10(number.significance), kPlaceSignificance, number.flags};
+}
+
+FloatingPoint relativeSignificancePlace(const FloatingPoint& number)
+{
+    double place = std::log10(std::fabs(number.value)) - std::log10(number.significance);
+    return FloatingPoint{place, kPlaceSignificance, number.flags};
+}
+
+std::optional<FloatingPoint> moreSignificance(std::int64_t key, const FloatingPoint& number)
+{
+    if (key < 0)
+        return std::nullopt;
+    return withSignificance(number, number.significance / powerOfTen(key));
+}
+
+std::optional<FloatingPoint> lessSignificance(std::int64_t key, const FloatingPoint& number)
+{
+    if (key < 0)
+        return std::nullopt;
+    return withSignificance(number, number.significance * powerOfTen(key));
+}
+
+std::optional<FloatingPoint> withSignificancePlace(std::int64_t key, const FloatingPoint& number)
+{
+    if (key < 0)
+        return std::nullopt;
+    return withSignificance(number, powerOfTen(key));
+}
+
+std::optional<FloatingPoint> withRelativeSignificancePlace(std::int64_t key, const FloatingPoint& number)
+{
+    if (key < 0)
+        return std::nullopt;
+    return withSignificance(number, std::fabs(number.value) / powerOfTen(key));
+}
+
+bool dividedByZeroFlag(const FloatingPoint& number) { return number.flags & FloatingPointFlag::kDividedByZero; }
+bool inexactFlag(const FloatingPoint& number) { return number.flags & FloatingPointFlag::kInexact; }
+bool invalidFlag(const FloatingPoint& number) { return number.flags & FloatingPointFlag::kInvalid; }
+bool overflowFlag(const FloatingPoint& number) { return number.flags & FloatingPointFlag::kOverflow; }
+bool underflowFlag(const FloatingPoint& number) { return number.flags & FloatingPointFlag::kUnderflow; }
+
+bool isFiniteNumber(const FloatingPoint& number) { return std::isfinite(number.value); }
+bool isInfiniteNumber(const FloatingPoint& number) { return std::isinf(number.value); }
+bool isNotANumber(const FloatingPoint& number) { return std::isnan(number.value); }
+bool isNormalNumber(const FloatingPoint& number) { return std::isnormal(number.value); }
+
+std::optional<std::int64_t> integerFloor(const FloatingPoint& number)
+{
+    return asInteger(std::floor(number.value));
+}
+
+std::optional<std::int64_t> integerCeiling(const FloatingPoint& number)
+{
+    return asInteger(std::ceil(number.value));
+}
+
+std::optional<std::int64_t> floatingPointAsInteger(const FloatingPoint& number)
+{
+    // The evaluator never leaves the default rounding mode (to nearest,
+    // ties to even), which nearbyint uses without raising exceptions.
+    return asInteger(std::nearbyint(number.value));
+}

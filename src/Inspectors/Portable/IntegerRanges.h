@@ -1,0 +1,70 @@
+#pragma once
+// Runs of consecutive integers: the value type "integer range" and the
+// global plural properties "integers to N" and "integers in (A, B[, S])".
+//
+// A run yields its start, then steps while the next value is not past the
+// end; it stops after the end value even when one more step would leave the
+// 64-bit range. first() reports false when the run is empty.
+#include <cstdint>
+#include <type_traits>
+
+#include "registry/CoreValues.h"
+#include "registry/GuardType.h"
+#include "registry/InspectorErrors.h"
+
+// "integer range": lower bound, then upper bound.
+struct IntegerRange {
+    std::int64_t lower;
+    std::int64_t upper;
+};
+
+static_assert(sizeof(IntegerRange) == 16 && std::is_trivially_copyable_v<IntegerRange>);
+
+template <>
+struct GuardType<IntegerRange> {
+    static constexpr const char* name = "integer range";
+};
+
+// "lower bound of R" and "upper bound of R".
+std::int64_t lowerBoundOfRange(const IntegerRange& range);
+std::int64_t upperBoundOfRange(const IntegerRange& range);
+
+// A zero step of "integers in (A, B, S)".
+extern const char kInvalidArithmeticProgressionStepText[];
+class InvalidArithmeticProgressionStep : public FixedTextInspectorError<kInvalidArithmeticProgressionStepText> {};
+
+// The state shared by the plural properties below: the last value yielded,
+// the end value and the step.
+class IntegerProgression {
+public:
+    bool next(std::int64_t& out);
+
+protected:
+    // Starts at `start`; false (and nothing yielded) when `start` is already
+    // past `end` in the direction of `step`.
+    bool start(std::int64_t& out, std::int64_t start, std::int64_t end, std::int64_t step);
+
+private:
+    std::int64_t current_ = 0;
+    std::int64_t end_ = 0;
+    std::int64_t step_ = 1;
+};
+
+// "integers to N": 0 to N inclusive, counting down for a negative N.
+class IntegersTo : public IntegerProgression {
+public:
+    bool first(std::int64_t& out, std::int64_t last);
+};
+
+// "integers in (A, B)": A to B inclusive, step -1 when B is below A.
+class IntegersInPair : public IntegerProgression {
+public:
+    bool first(std::int64_t& out, const Tuple<std::int64_t, std::int64_t>& bounds);
+};
+
+// "integers in (A, B, S)": A, A+S, ... while not past B; none when A is
+// already past B; a zero S throws InvalidArithmeticProgressionStep.
+class IntegersInTriple : public IntegerProgression {
+public:
+    bool first(std::int64_t& out, const Tuple<std::int64_t, std::int64_t, std::int64_t>& boundsAndStep);
+};

@@ -35,8 +35,6 @@ private:
 
     ChildCursor cursor_;
     void* result_ = nullptr;
-    StackAllocatorBase* allocator_ = nullptr;
-    StackAllocatorBase::Mark mark_{};
 };
 
 class CastExpression final : public CastingExpression {
@@ -76,8 +74,6 @@ public:
 private:
     ChildCursor cursor_;
     void* result_ = nullptr;
-    StackAllocatorBase* allocator_ = nullptr;
-    StackAllocatorBase::Mark mark_{};
 };
 
 class LogicalNotExpression final : public Expression {
@@ -115,6 +111,4 @@ private:
     ChildCursor leftCursor_;
     ChildCursor rightCursor_;
     void* result_ = nullptr;
-    StackAllocatorBase* allocator_ = nullptr;
-    StackAllocatorBase::Mark mark_{};
 };

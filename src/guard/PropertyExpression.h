@@ -32,9 +32,25 @@ public:
     const PropertyRecord* record = nullptr;
 
 private:
-    enum class Phase : std::uint8_t { Start, StartNext, Operand, OperandNext, End, EndNext, Done };
-    EvalCode advance(bool resume);
-    EvalCode nextOperand(bool started);
+    // Where the stream stands; the World* phases serve a node without any
+    // operand, which runs its per-operand adapters once on the world value.
+    enum class Phase : std::uint8_t {
+        Start,
+        StartNext,
+        FirstOperand,
+        Operand,
+        OperandNext,
+        AdvanceOperand,
+        WorldOperand,
+        WorldOperandNext,
+        End,
+        EndNext,
+        Done,
+    };
+    EvalCode run();
+    EvalCode produced(bool fromNext);
+    const void* keyValue() const;
+    const void* objectValue() const;
 
     Expression* operand_ = nullptr;  // the one operand the node iterates (key, else object)
     ChildCursor cursor_;

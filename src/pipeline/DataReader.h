@@ -17,7 +17,8 @@ public:
     virtual bool AtEnd() = 0;
     bool HasMore() { return !AtEnd(); }
     // Fills the whole range; the base calls ReadSome until it is full and
-    // throws NoMoreData when the reader ends first.
+    // throws NoMoreData when the reader ends (or a ReadSome reads nothing)
+    // first.
     virtual void ReadExactly(char* begin, char* end);
     // Reads what is available into `range` and advances range.begin past it.
     virtual void ReadSome(MutableRange& range) = 0;

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "registry/GuardType.h"
+#include "registry/HashAccumulator.h"
 #include "registry/InspectorContext.h"
 
 struct String {
@@ -113,14 +114,20 @@ Tuple<T, Rest...> makeTupleOf(const T& value, const Rest&... rest)
 template <>
 struct GuardType<bool> {
     static constexpr const char* name = "boolean";
+    static void hash(HashAccumulator& accumulator, bool value) { accumulator.addBytes(&value, 1); }
 };
 template <>
 struct GuardType<std::int64_t> {
     static constexpr const char* name = "integer";
+    static void hash(HashAccumulator& accumulator, std::int64_t value) { accumulator.addBytes(&value, 8); }
 };
 template <>
 struct GuardType<String> {
     static constexpr const char* name = "string";
+    static void hash(HashAccumulator& accumulator, const String& value)
+    {
+        accumulator.addBytes(value.data, value.length);
+    }
 };
 template <>
 struct GuardType<World> {

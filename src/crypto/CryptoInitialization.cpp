@@ -1,0 +1,6 @@
+#include "crypto/CryptoInitialization.h"
+
+bool InitializeCrypto(const FileLocation&)
+{
+    return true;
+}

@@ -1,0 +1,6 @@
+#include "driver/ComplianceMode.h"
+
+bool runComplianceMode(const FileLocation&, const FileLocation&)
+{
+    throw ComplianceModeUnavailable();
+}

@@ -1,0 +1,393 @@
+#include "guard/StructureExpressions.h"
+
+#include <limits>
+
+#include "guard/BindingErrors.h"
+#include "guard/ConstantExpressions.h"
+#include "registry/InspectorInterrupter.h"
+#include "registry/InspectorRegistry.h"
+
+namespace {
+
+constexpr unsigned kInterruptionInterval = 256;
+
+const TypeRecord* commonTypeOf(const Expression* a, const Expression* b)
+{
+    const TypeRecord* type = commonType(a->type, b->type);
+    if (!type)
+        throw IncompatibleTypes(a->type->name, b->type->name);
+    return type;
+}
+
+} // namespace
+
+// --- computed property: the object outer, the left expression inner ---
+
+bool ComputedPropertyExpression::bind(Expression* itTarget, StackAllocatorBase& allocator)
+{
+    bool objectSigned = object->bind(itTarget, allocator);
+    bool leftSigned = left->bind(object->itTarget(), allocator);
+    type = left->type;
+    plural = left->plural || object->plural;
+    objectCursor_ = ChildCursor(object, object->singular());
+    leftCursor_ = ChildCursor(left, left->singular());
+    return objectSigned && leftSigned;
+}
+
+EvalCode ComputedPropertyExpression::first()
+{
+    return fromObject(objectCursor_.start());
+}
+
+EvalCode ComputedPropertyExpression::next()
+{
+    return fromLeft(leftCursor_.advance());
+}
+
+void ComputedPropertyExpression::close()
+{
+    value = nullptr;
+    leftCursor_.discard();
+    objectCursor_.discard();
+}
+
+// The object has just been started or advanced: find the next left value.
+EvalCode ComputedPropertyExpression::fromObject(EvalCode code)
+{
+    value = nullptr;
+    if (code || !object->value)
+        return code;
+    return fromLeft(leftCursor_.start());
+}
+
+// The left expression has just been started or advanced.
+EvalCode ComputedPropertyExpression::fromLeft(EvalCode code)
+{
+    for (;;) {
+        value = nullptr;
+        if (code) {
+            objectCursor_.discard();
+            return code;
+        }
+        if (left->value) {
+            value = left->value;
+            return kEvalOk;
+        }
+        code = objectCursor_.advance();
+        if (code || !object->value)
+            return code;
+        code = leftCursor_.start();
+    }
+}
+
+// --- tuple: the first element outer, the rest inner ---
+
+bool TupleExpression::bind(Expression* itTarget, StackAllocatorBase& allocator)
+{
+    bool firstSigned = firstElement->bind(itTarget, allocator);
+    bool restSigned = rest->bind(itTarget, allocator);
+    type = InspectorRegistry::get().tupleType(firstElement->type, rest->type);
+    plural = firstElement->plural || rest->plural;
+    firstCursor_ = ChildCursor(firstElement, firstElement->singular());
+    restCursor_ = ChildCursor(rest, rest->singular());
+    return firstSigned && restSigned;
+}
+
+EvalCode TupleExpression::first()
+{
+    return fromFirst(firstCursor_.start());
+}
+
+EvalCode TupleExpression::next()
+{
+    return fromRest(restCursor_.advance());
+}
+
+void TupleExpression::close()
+{
+    value = nullptr;
+    restCursor_.discard();
+    firstCursor_.discard();
+}
+
+EvalCode TupleExpression::fromFirst(EvalCode code)
+{
+    value = nullptr;
+    if (code || !firstElement->value)
+        return code;
+    return fromRest(restCursor_.start());
+}
+
+EvalCode TupleExpression::fromRest(EvalCode code)
+{
+    for (;;) {
+        value = nullptr;
+        if (code) {
+            firstCursor_.discard();
+            return code;
+        }
+        if (rest->value) {
+            pair_[0] = firstElement->value;
+            pair_[1] = rest->value;
+            value = pair_;
+            return kEvalOk;
+        }
+        code = firstCursor_.advance();
+        if (code || !firstElement->value)
+            return code;
+        code = restCursor_.start();
+    }
+}
+
+// --- item N of a tuple ---
+
+bool ItemOfExpression::bind(Expression* itTarget, StackAllocatorBase& allocator)
+{
+    bool indexSigned = index->bind(itTarget, allocator);
+    bool tupleSigned = tuple->bind(itTarget, allocator);
+    if (index->kind != NodeKind::Integer)
+        throw TupleIndexNotAnIntegerLiteral();
+    std::int64_t literal = static_cast<IntegerExpression*>(index)->literal;
+    if (literal < 0 || literal > std::int64_t(std::numeric_limits<std::uint32_t>::max()))
+        throw TupleIndexOutOfRange(std::uint64_t(literal));
+    position_ = std::uint32_t(literal);
+    const TypeRecord* element = tuple->type;
+    for (std::uint32_t i = 0; i < position_ && element->tupleFirst; ++i)
+        element = element->tupleRest;
+    if (!element->tupleFirst)
+        throw TupleIndexOutOfRange(position_);
+    type = element->tupleFirst;
+    plural = pluralPhrase;
+    cursor_ = ChildCursor(tuple, tuple->singular());
+    return indexSigned && tupleSigned;
+}
+
+EvalCode ItemOfExpression::first()
+{
+    return select(cursor_.start());
+}
+
+EvalCode ItemOfExpression::next()
+{
+    return select(cursor_.advance());
+}
+
+void ItemOfExpression::close()
+{
+    value = nullptr;
+    cursor_.discard();
+}
+
+EvalCode ItemOfExpression::select(EvalCode code)
+{
+    value = nullptr;
+    if (code || !tuple->value)
+        return code;
+    auto pair = static_cast<const void* const*>(tuple->value);
+    for (std::uint32_t i = 0; i < position_; ++i)
+        pair = static_cast<const void* const*>(pair[1]);
+    value = pair[0];
+    return kEvalOk;
+}
+
+// --- collection: all values of the left, then all of the right ---
+
+bool CollectionExpression::bind(Expression* itTarget, StackAllocatorBase& allocator)
+{
+    bool leftSigned = left->bind(itTarget, allocator);
+    bool rightSigned = right->bind(itTarget, allocator);
+    type = commonTypeOf(left, right);
+    plural = true;
+    leftCursor_ = ChildCursor(left, left->singular());
+    rightCursor_ = ChildCursor(right, right->singular());
+    return leftSigned && rightSigned;
+}
+
+EvalCode CollectionExpression::first()
+{
+    onRight_ = false;
+    return fromLeft(leftCursor_.start());
+}
+
+EvalCode CollectionExpression::next()
+{
+    if (!onRight_)
+        return fromLeft(leftCursor_.advance());
+    EvalCode code = rightCursor_.advance();
+    value = right->value;
+    return code;
+}
+
+void CollectionExpression::close()
+{
+    value = nullptr;
+    leftCursor_.discard();
+    rightCursor_.discard();
+}
+
+EvalCode CollectionExpression::fromLeft(EvalCode code)
+{
+    value = left->value;
+    if (code || value)
+        return code;
+    onRight_ = true;
+    code = rightCursor_.start();
+    value = right->value;
+    return code;
+}
+
+// --- whose: the object's values that the condition accepts ---
+
+bool WhoseExpression::bind(Expression* itTarget, StackAllocatorBase& allocator)
+{
+    bool objectSigned = object->bind(itTarget, allocator);
+    bool conditionSigned = condition->bind(object->itTarget(), allocator);
+    if (!isSameOrDerived(condition->type, InspectorRegistry::get().booleanType()))
+        throw BooleanExpressionRequired();
+    type = object->type;
+    plural = object->plural;
+    object->plural = true;
+    objectCursor_ = ChildCursor(object, false);
+    return objectSigned && conditionSigned;
+}
+
+EvalCode WhoseExpression::first()
+{
+    interruptible_ = InspectorThread::interruptible();
+    return filter(objectCursor_.start());
+}
+
+EvalCode WhoseExpression::next()
+{
+    return filter(objectCursor_.advance());
+}
+
+void WhoseExpression::close()
+{
+    value = nullptr;
+    objectCursor_.discard();
+}
+
+EvalCode WhoseExpression::filter(EvalCode code)
+{
+    unsigned rejected = 0;
+    for (;;) {
+        value = nullptr;
+        if (code || !object->value)
+            return code;
+        if (accepts()) {
+            value = object->value;
+            return kEvalOk;
+        }
+        if (++rejected == kInterruptionInterval) {
+            rejected = 0;
+            if (interruptible_)
+                InspectorThread::interruptionPoint();
+        }
+        code = objectCursor_.advance();
+    }
+}
+
+// The condition accepts when none of its values is false; a failing
+// condition rejects the value without a word, unless it was interrupted.
+bool WhoseExpression::accepts()
+{
+    try {
+        EvalCode code = condition->first();
+        unsigned read = 0;
+        for (;;) {
+            if (code)
+                break;
+            if (!condition->value)
+                return true;
+            if (!*static_cast<const bool*>(condition->value))
+                break;
+            if (++read == kInterruptionInterval) {
+                read = 0;
+                if (interruptible_)
+                    InspectorThread::interruptionPoint();
+            }
+            code = condition->next();
+        }
+    } catch (const InspectorInterruption&) {
+        throw;
+    } catch (...) {
+    }
+    ChildCursor(condition, false).discard();
+    return false;
+}
+
+// --- number of, exists ---
+
+bool NumberOfExpression::bind(Expression* itTarget, StackAllocatorBase& allocator)
+{
+    bool operandSigned = operand->bind(itTarget, allocator);
+    operand->plural = true;
+    type = InspectorRegistry::get().integerType();
+    plural = false;
+    return operandSigned;
+}
+
+EvalCode NumberOfExpression::first()
+{
+    value = nullptr;
+    constexpr std::int64_t kLargest = std::numeric_limits<std::int64_t>::max();
+    bool overflowed = false;
+    count_ = 0;
+    EvalCode code = operand->first();
+    while (code == kEvalOk && operand->value) {
+        if (count_ == kLargest)
+            overflowed = true;
+        else
+            ++count_;
+        code = operand->next();
+    }
+    if (code)
+        return code;
+    if (!overflowed)
+        value = &count_;
+    return kEvalOk;
+}
+
+EvalCode NumberOfExpression::next()
+{
+    value = nullptr;
+    return kEvalOk;
+}
+
+void NumberOfExpression::close()
+{
+    value = nullptr;
+}
+
+bool ExistsExpression::bind(Expression* itTarget, StackAllocatorBase& allocator)
+{
+    bool operandSigned = operand->bind(itTarget, allocator);
+    operand->plural = true;
+    type = InspectorRegistry::get().booleanType();
+    plural = false;
+    return operandSigned;
+}
+
+EvalCode ExistsExpression::first()
+{
+    value = nullptr;
+    if (EvalCode code = operand->first())
+        return code;
+    result_ = operand->value != nullptr;
+    if (result_)
+        operand->close();
+    value = &result_;
+    return kEvalOk;
+}
+
+EvalCode ExistsExpression::next()
+{
+    value = nullptr;
+    return kEvalOk;
+}
+
+void ExistsExpression::close()
+{
+    value = nullptr;
+}

@@ -1,0 +1,7 @@
+#include "pipeline/IgnoreLineReceiver.h"
+
+IgnoreLineReceiver& IgnoreLineReceiver::Shared()
+{
+    static IgnoreLineReceiver instance;
+    return instance;
+}

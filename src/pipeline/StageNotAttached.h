@@ -1,0 +1,6 @@
+#pragma once
+// A pipeline stage was used while it had no target attached (for example
+// after Finish() detached it).
+#include "platform/DebuggableException.h"
+
+GUARD_EXCEPTION(StageNotAttached, DebuggableException);

@@ -1,0 +1,39 @@
+#include "platform/ModuleTable.h"
+
+namespace Platform {
+
+void ModuleTable::Add(std::string_view name, ModuleHandle handle)
+{
+    std::lock_guard<std::mutex> guard(lock_);
+    entries_.push_back(Entry{handle, std::string(name)});
+}
+
+ModuleHandle ModuleTable::Find(std::string_view name) const
+{
+    std::lock_guard<std::mutex> guard(lock_);
+    for (const Entry& entry : entries_) {
+        if (entry.name == name)
+            return entry.handle;
+    }
+    return nullptr;
+}
+
+ModuleHandle ModuleTable::At(std::size_t index) const
+{
+    std::lock_guard<std::mutex> guard(lock_);
+    return index < entries_.size() ? entries_[index].handle : nullptr;
+}
+
+std::size_t ModuleTable::Count() const
+{
+    std::lock_guard<std::mutex> guard(lock_);
+    return entries_.size();
+}
+
+ModuleTable& processModules()
+{
+    static ModuleTable table;
+    return table;
+}
+
+} // namespace Platform

@@ -1,0 +1,111 @@
+#include "platform/FileReadingPath.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdint>
+
+#include "platform/FileIOError.h"
+
+namespace Platform {
+
+FileReadingPath::~FileReadingPath()
+{
+    if (descriptor_ >= 0)
+        ::close(descriptor_);
+}
+
+void FileReadingPath::Open(const FileLocation& location)
+{
+    openWith(location, O_RDONLY);
+}
+
+void FileReadingPath::openWith(const FileLocation& location, int flags)
+{
+    location.RequireNonEmpty();
+    FileLocation opened = location;
+    if (descriptor_ >= 0) {
+        ::close(descriptor_);
+        descriptor_ = -1;
+    }
+    // Non-blocking, so that opening a pipe does not wait for its other end.
+    int descriptor;
+    do
+        descriptor = ::open(opened.CString(), flags | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0666);
+    while (descriptor < 0 && errno == EINTR);
+    if (descriptor < 0)
+        raiseFileError(FileOperation::Open, errno, opened);
+
+    struct stat status;
+    int code = 0;
+    if (::fstat(descriptor, &status) != 0)
+        code = errno;
+    else if (!S_ISREG(status.st_mode))
+        code = -1;
+    else if (int mode = ::fcntl(descriptor, F_GETFL);
+             mode < 0 || ::fcntl(descriptor, F_SETFL, mode & ~O_NONBLOCK) != 0)
+        code = errno;
+    if (code != 0) {
+        ::close(descriptor);
+        if (code == -1)
+            throw FilePermissionError(opened, EACCES);
+        raiseFileError(FileOperation::Open, code, opened);
+    }
+    location_ = std::move(opened);
+    descriptor_ = descriptor;
+}
+
+void FileReadingPath::Close()
+{
+    if (descriptor_ < 0)
+        return;
+    int descriptor = descriptor_;
+    descriptor_ = -1;
+    // The descriptor is released even when close reports an error.
+    if (::close(descriptor) != 0 && errno != EINTR)
+        raise(FileOperation::Open, errno);
+}
+
+void FileReadingPath::raise(FileOperation operation, int code) const
+{
+    raiseFileError(operation, code, location_);
+}
+
+std::uint64_t FileReadingPath::Size() const
+{
+    struct stat status;
+    if (::fstat(descriptor_, &status) != 0)
+        raise(FileOperation::Open, errno);
+    return static_cast<std::uint64_t>(status.st_size);
+}
+
+std::size_t FileReadingPath::ReadAt(std::uint64_t position, char* begin, char* end) const
+{
+    if (position > static_cast<std::uint64_t>(INT64_MAX))
+        throw FileSeekError(location_, 0);
+    std::size_t wanted = std::min<std::size_t>(static_cast<std::size_t>(end - begin), SSIZE_MAX);
+    ssize_t count;
+    do
+        count = ::pread(descriptor_, begin, wanted, static_cast<off_t>(position));
+    while (count < 0 && errno == EINTR);
+    if (count < 0)
+        raise(FileOperation::Read, errno);
+    return static_cast<std::size_t>(count);
+}
+
+void FileReadingPath::ReadExactlyAt(std::uint64_t position, char* begin, char* end) const
+{
+    while (begin != end) {
+        std::size_t count = ReadAt(position, begin, end);
+        if (count == 0)
+            throw EndOfFileError(location_, 0);
+        begin += count;
+        position += count;
+    }
+}
+
+} // namespace Platform

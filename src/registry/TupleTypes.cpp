@@ -1,0 +1,240 @@
+#include "registry/InspectorRegistry.h"
+#include "registry/TupleTypes.h"
+
+#include <cstring>
+
+#include "registry/CoreValues.h"
+#include "registry/InspectorErrors.h"
+#include "registry/RegistryErrors.h"
+#include "registry/TypeTables.h"
+
+namespace {
+
+struct TupleValue {
+    const void* first;
+    const void* rest;
+};
+
+} // namespace
+
+struct InspectorRegistry::TupleTypes::Tuple {
+    TypeRecord record;
+    std::string name;
+    TypeTables tables;
+    BinaryOperatorRecord comparisons[3];  // "=", "<", "<="
+    CastRecord stringCast;
+    // What the tuple's own inspectors call for the first element, and for
+    // the rest when it is a tuple (null at the end of the tuple).
+    const BinaryOperatorRecord* elementEqual = nullptr;
+    const BinaryOperatorRecord* elementLess = nullptr;
+    const CastRecord* elementString = nullptr;
+    const Tuple* rest = nullptr;
+};
+
+struct InspectorRegistry::TupleTypes::Named {
+    TypeRecord record;
+    std::string name;
+};
+
+InspectorRegistry::TupleTypes::TupleTypes() = default;
+InspectorRegistry::TupleTypes::~TupleTypes() = default;
+
+namespace {
+
+using TupleData = InspectorRegistry::TupleTypes::Tuple;
+
+bool callBoolean(const BinaryOperatorRecord* record, const void* left, const void* right)
+{
+    bool result = false;
+    try {
+        if (!record->adapter(&result, left, right, nullptr, record))
+            return false;
+    } catch (const NoSuchObject&) {
+        return false;
+    }
+    return result;
+}
+
+const TupleData& tupleOf(const void* context)
+{
+    return *static_cast<const TupleData*>(static_cast<const BinaryOperatorRecord*>(context)->context);
+}
+
+bool tuplesEqual(const TupleData* tuple, const void* left, const void* right)
+{
+    for (; tuple; tuple = tuple->rest) {
+        auto l = static_cast<const TupleValue*>(left);
+        auto r = static_cast<const TupleValue*>(right);
+        if (!callBoolean(tuple->elementEqual, l->first, r->first))
+            return false;
+        left = l->rest;
+        right = r->rest;
+    }
+    return true;
+}
+
+// Lexicographic comparison; `orEqual` decides what equal tuples give.
+bool tupleLess(const TupleData* tuple, const void* left, const void* right, bool orEqual)
+{
+    for (; tuple; tuple = tuple->rest) {
+        auto l = static_cast<const TupleValue*>(left);
+        auto r = static_cast<const TupleValue*>(right);
+        if (callBoolean(tuple->elementLess, l->first, r->first))
+            return true;
+        if (!callBoolean(tuple->elementEqual, l->first, r->first))
+            return false;
+        left = l->rest;
+        right = r->rest;
+    }
+    return orEqual;
+}
+
+bool equalAdapter(void* result, const void* left, const void* right, void*, const void* context)
+{
+    if (result)
+        *static_cast<bool*>(result) = tuplesEqual(&tupleOf(context), left, right);
+    return true;
+}
+
+bool lessAdapter(void* result, const void* left, const void* right, void*, const void* context)
+{
+    if (result)
+        *static_cast<bool*>(result) = tupleLess(&tupleOf(context), left, right, false);
+    return true;
+}
+
+bool lessOrEqualAdapter(void* result, const void* left, const void* right, void*, const void* context)
+{
+    if (result)
+        *static_cast<bool*>(result) = tupleLess(&tupleOf(context), left, right, true);
+    return true;
+}
+
+// The first element's string, then ", " and the rest's string.
+bool stringAdapter(void* result, const void* value, const void*, void*, const void* context)
+{
+    if (!result)
+        return true;
+    auto tuple = static_cast<const TupleData*>(static_cast<const CastRecord*>(context)->context);
+    auto v = static_cast<const TupleValue*>(value);
+    String first;
+    const CastRecord* cast = tuple->elementString;
+    if (!cast->adapter(&first, v->first, v->first, nullptr, cast))
+        return false;
+    if (!tuple->rest) {
+        *static_cast<String*>(result) = first;
+        return true;
+    }
+    String rest;
+    if (!stringAdapter(&rest, v->rest, v->rest, nullptr, &tuple->rest->stringCast))
+        return false;
+    char* bytes = nullptr;
+    String joined = String::allocate(first.length + 2 + rest.length, bytes);
+    if (first.length)
+        std::memcpy(bytes, first.data, first.length);
+    std::memcpy(bytes + first.length, ", ", 2);
+    if (rest.length)
+        std::memcpy(bytes + first.length + 2, rest.data, rest.length);
+    *static_cast<String*>(result) = joined;
+    return true;
+}
+
+template <class Find>
+auto findOrNull(Find find) -> decltype(find())
+{
+    try {
+        return find();
+    } catch (const OperationNotDefined&) {
+        return nullptr;
+    }
+}
+
+} // namespace
+
+const TypeRecord* InspectorRegistry::TupleTypes::tupleType(InspectorRegistry& registry, const TypeRecord* first,
+                                                           const TypeRecord* rest)
+{
+    auto key = std::make_pair(first, rest);
+    auto found = tuples.find(key);
+    if (found != tuples.end())
+        return &found->second->record;
+
+    auto tuple = std::make_unique<Tuple>();
+    const Tuple* restTuple = nullptr;
+    if (rest->tupleFirst)
+        restTuple = tuples.at(std::make_pair(rest->tupleFirst, rest->tupleRest)).get();
+    tuple->rest = restTuple;
+
+    tuple->name = "( ";
+    tuple->name += first->name;
+    if (restTuple) {
+        std::string_view restName = rest->name;
+        tuple->name += ", ";
+        tuple->name += restName.substr(2, restName.size() - 4);
+    }
+    tuple->name += " )";
+
+    TypeRecord& record = tuple->record;
+    record.name = tuple->name.c_str();
+    record.valueSize = sizeof(TupleValue);
+    record.destroy = destroyNothing;
+    record.tables = &tuple->tables;
+    record.tupleFirst = first;
+    record.tupleRest = rest;
+
+    tuple->elementEqual = findOrNull([&] { return registry.findBinaryOperator(first, kEqual, first); });
+    tuple->elementLess = findOrNull([&] { return registry.findBinaryOperator(first, kLessThan, first); });
+    bool restComparable = !restTuple || !restTuple->tables.binary[kLessThan].empty();
+    if (tuple->elementEqual && tuple->elementLess && restComparable) {
+        const InspectorAdapter adapters[3] = {equalAdapter, lessAdapter, lessOrEqualAdapter};
+        const unsigned indexes[3] = {kEqual, kLessThan, kLessThanOrEqual};
+        for (int i = 0; i < 3; ++i) {
+            BinaryOperatorRecord& op = tuple->comparisons[i];
+            op.resultType = registry.booleanType();
+            op.dependency = dependsOnOperandsOnly;
+            op.adapter = adapters[i];
+            op.context = tuple.get();
+            op.operatorIndex = indexes[i];
+            op.leftTypeName = op.rightTypeName = record.name;
+            op.resultTypeName = "boolean";
+            op.leftType = op.rightType = &record;
+            tuple->tables.binary[indexes[i]].push_back(&op);
+        }
+    }
+
+    tuple->elementString = findOrNull([&] { return registry.findCast(first, "string"); });
+    if (tuple->elementString && tuple->elementString->resultType != registry.stringType())
+        tuple->elementString = nullptr;
+    bool restHasString = !restTuple || !restTuple->tables.casts.empty();
+    if (tuple->elementString && restHasString) {
+        CastRecord& cast = tuple->stringCast;
+        cast.resultType = registry.stringType();
+        cast.dependency = dependsOnOperandsOnly;
+        cast.adapter = stringAdapter;
+        cast.context = tuple.get();
+        cast.castName = "string";
+        cast.sourceTypeName = record.name;
+        cast.resultTypeName = "string";
+        tuple->tables.casts.push_back({"string", &cast, false});
+    }
+
+    const TypeRecord* made = &tuple->record;
+    tuples.emplace(key, std::move(tuple));
+    return made;
+}
+
+const TypeRecord* InspectorRegistry::TupleTypes::namedType(const TypeRecord* tuple, std::string_view fullName)
+{
+    auto found = named.find(fullName);
+    if (found != named.end())
+        return &found->second->record;
+    auto type = std::make_unique<Named>();
+    type->name = std::string(fullName);
+    type->record.name = type->name.c_str();
+    type->record.valueSize = tuple->valueSize;
+    type->record.destroy = tuple->destroy;
+    type->record.hash = tuple->hash;
+    const TypeRecord* made = &type->record;
+    named.emplace(type->name, std::move(type));
+    return made;
+}

@@ -1,0 +1,32 @@
+#pragma once
+// Tuple types and named structured types, made on demand and kept for the
+// rest of the run (callers hold the registry's lock).
+//
+// The tuple type of (first, rest) is named "( a, b, ... )", has a value of
+// two references (first element's value, rest's value) and no hash. It has
+// "=", "<" and "<=" of its own, comparing element by element, when every
+// element type has "=" and "<" with itself; and a "string" cast joining the
+// elements' strings with ", " when every element type has a "string" cast
+// giving a string.
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "registry/TypeRecord.h"
+
+class InspectorRegistry;
+
+struct InspectorRegistry::TupleTypes {
+    const TypeRecord* tupleType(InspectorRegistry& registry, const TypeRecord* first, const TypeRecord* rest);
+    const TypeRecord* namedType(const TypeRecord* tuple, std::string_view fullName);
+
+    struct Tuple;
+    struct Named;
+    std::map<std::pair<const TypeRecord*, const TypeRecord*>, std::unique_ptr<Tuple>> tuples;
+    std::map<std::string, std::unique_ptr<Named>, std::less<>> named;
+
+    TupleTypes();
+    ~TupleTypes();
+};

@@ -1,0 +1,30 @@
+#pragma once
+// The tables the registry builds for one type: the properties whose direct
+// object is the type, the casts from it, its unary operator and its binary
+// operators (by operator index, for the type as left operand).
+#include <string_view>
+#include <vector>
+
+#include "registry/InspectorRecords.h"
+#include "registry/TypeRecord.h"
+
+struct PropertyEntry {
+    std::string_view name;          // singular or plural phrase
+    const TypeRecord* keyType;      // the world type when there is no key
+    const PropertyRecord* record;
+    bool plural;                    // made from the plural phrase
+    bool blocked;
+};
+
+struct CastEntry {
+    std::string_view name;
+    const CastRecord* record;
+    bool blocked;
+};
+
+struct TypeTables {
+    std::vector<PropertyEntry> properties;  // by name, then key type identity
+    std::vector<CastEntry> casts;           // by name, registration order among equals
+    const UnaryOperatorRecord* unary = nullptr;
+    std::vector<const BinaryOperatorRecord*> binary[kBinaryOperatorCount];
+};

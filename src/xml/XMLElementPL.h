@@ -1,0 +1,25 @@
+#pragma once
+// One element of a tree read by XMLTreeParserPL.
+//
+// `text` is all character data directly inside the element, concatenated in
+// document order (entities decoded, whitespace kept); `children` are the
+// child elements in document order. Copying an element copies its whole
+// subtree.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "xml/XMLAttributeList.h"
+
+struct XMLElementPL {
+    XMLElementPL() = default;
+    XMLElementPL(std::string_view elementName, const XMLAttributeList& elementAttributes)
+        : name(elementName), attributes(elementAttributes)
+    {
+    }
+
+    std::string name;
+    XMLAttributeList attributes;
+    std::string text;
+    std::vector<XMLElementPL> children;
+};

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "support/ProgramRun.h"
+#include "support/TempDirectory.h"
+
+namespace {
+
+std::string guardBinary()
+{
+    const char* path = std::getenv("GUARD_BINARY");
+    return path ? path : "";
+}
+
+std::string usageText(const std::string& program)
+{
+    return "usage: " + program + " <sourceFile> <destFile> [EvalXML | [QnA] [Types] [Times]] \n"
+           "       EvalXML = input/output Corvale compliance XML, exit code = 0 if all True\n"
+           "       QnA = input and output in Q: and A: format\n"
+           "       Types = output expression types\n"
+           "       Times = output evaluation time in microseconds\n";
+}
+
+class GuardBinary : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        binary = guardBinary();
+        if (binary.empty())
+            GTEST_SKIP() << "GUARD_BINARY is not set";
+    }
+
+    ProgramRun run(const std::vector<std::string>& words)
+    {
+        std::vector<std::string> arguments{binary};
+        arguments.insert(arguments.end(), words.begin(), words.end());
+        ProgramRun result = runProgram(arguments);
+        EXPECT_EQ(result.out, "") << "nothing may appear on standard output";
+        return result;
+    }
+
+    std::string binary;
+    TempDirectory temp;
+};
+
+} // namespace
+
+TEST_F(GuardBinary, WrongArgumentCountPrintsUsage)
+{
+    const std::vector<std::vector<std::string>> wrongCounts = {
+        {},
+        {"a"},
+        {"a", "b", "EvalXML", "QnA", "Types", "Times", "x"},
+    };
+    for (const auto& words : wrongCounts) {
+        ProgramRun result = run(words);
+        EXPECT_EQ(result.exitCode, 255) << words.size();
+        EXPECT_EQ(result.err, usageText(binary)) << words.size();
+    }
+}
+
+TEST_F(GuardBinary, OptionWordsAreWholeWordsInAnyLetterCase)
+{
+    std::string source = temp.Write("in.txt", "first line\nsecond\r\n");
+    const std::string compliance = "\nError: class ComplianceModeUnavailable\n";
+    struct Case {
+        std::vector<std::string> words;
+        bool selectsCompliance;
+    } cases[] = {
+        {{}, false},
+        {{"EvalXML"}, true},
+        {{"evalxml"}, true},
+        {{"EVALXML"}, true},
+        {{"Times", "EvalXml", "Types"}, true},
+        {{"EvalXML2"}, false},
+        {{"Eval"}, false},
+        {{"QnA", "Times", "Types", "anything"}, false},
+        {{"TIMES", "types", "Types", "x"}, false},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> words{source, temp / "out.txt"};
+        words.insert(words.end(), c.words.begin(), c.words.end());
+        ProgramRun result = run(words);
+        std::string label = testing::PrintToString(c.words);
+        if (c.selectsCompliance) {
+            EXPECT_EQ(result.exitCode, 251) << label;
+            EXPECT_EQ(result.err, compliance) << label;
+        } else {
+            EXPECT_EQ(result.exitCode, 0) << label;
+            EXPECT_EQ(result.err, "") << label;
+            EXPECT_EQ(TempDirectory::Read(temp / "out.txt"), "first line\r\nsecond\r\n") << label;
+        }
+    }
+}
+
+TEST_F(GuardBinary, MissingSourceLeavesAnEmptyDestination)
+{
+    std::string destination = temp.Write("out.txt", "stale content that must go");
+    ProgramRun result = run({temp / "absent.txt", destination});
+    EXPECT_EQ(result.exitCode, 253);
+    EXPECT_EQ(result.err, "evaluate failure\n");
+    struct stat status;
+    ASSERT_EQ(::stat(destination.c_str(), &status), 0);
+    EXPECT_EQ(status.st_size, 0);
+}
+
+TEST_F(GuardBinary, UnusableDestinationIsAnEvaluateFailure)
+{
+    std::string source = temp.Write("in.txt", "line\n");
+    for (const std::string& destination : {temp / "absent/out.txt", temp.Path(), std::string("/dev/null")}) {
+        ProgramRun result = run({source, destination});
+        EXPECT_EQ(result.exitCode, 253) << destination;
+        EXPECT_EQ(result.err, "evaluate failure\n") << destination;
+    }
+}

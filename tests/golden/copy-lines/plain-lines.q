@@ -1,0 +1,5 @@
+just text
+CR endedCRLF ended
+LFCR ended
+
+last line, after an empty one

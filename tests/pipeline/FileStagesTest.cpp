@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <string>
+
+#include "pipeline/FileDataSink.h"
+#include "pipeline/FileReader.h"
+#include "pipeline/FileReadingLoop.h"
+#include "pipeline/LineFlattener.h"
+#include "pipeline/StringReceiver.h"
+#include "platform/FileIOError.h"
+#include "support/RecordingLineReceiver.h"
+#include "support/TempDirectory.h"
+
+namespace {
+
+// Collects what it gets and, optionally, runs an action on the first Receive.
+class CollectingReceiver : public DataReceiver {
+public:
+    void Start() override { log += "S"; }
+    void Receive(const char* begin, const char* end) override
+    {
+        log += "R";
+        bytes.append(begin, end);
+        if (onFirstReceive) {
+            auto action = onFirstReceive;
+            onFirstReceive = nullptr;
+            action();
+        }
+    }
+    void Finish() override { log += "F"; }
+    std::string log;
+    std::string bytes;
+    std::function<void()> onFirstReceive;
+};
+
+std::string pattern(std::size_t size)
+{
+    std::string bytes(size, '\0');
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>(i * 7 + 3);
+    return bytes;
+}
+
+} // namespace
+
+TEST(FileReadingLoop, PushesTheWholeFileInBufferSizedChunks)
+{
+    TempDirectory temp;
+    std::string content = pattern(10000);
+    FileLocation file(temp.Write("data", content));
+    struct Case {
+        std::size_t bufferSize;
+        std::uint64_t start;
+        std::string chunks;
+    } cases[] = {
+        {4096, 0, "RRR"},
+        {1024, 0, std::string(10, 'R')},
+        {65568, 0, "R"},
+        {4096, 9000, "R"},
+        {3, 9995, "RR"},
+        {4096, 10000, ""},
+        {4096, 20000, ""},
+    };
+    for (const Case& c : cases) {
+        CollectingReceiver receiver;
+        pushFile(file, receiver, c.bufferSize, c.start);
+        EXPECT_EQ(receiver.log, "S" + c.chunks + "F") << c.bufferSize << " from " << c.start;
+        EXPECT_EQ(receiver.bytes, c.start < content.size() ? content.substr(c.start) : "");
+    }
+}
+
+TEST(FileReadingLoop, FileThatShrinksWhileReadIsAnError)
+{
+    TempDirectory temp;
+    std::string path = temp.Write("data", pattern(100));
+    CollectingReceiver receiver;
+    receiver.onFirstReceive = [&] { ASSERT_EQ(::truncate(path.c_str(), 10), 0); };
+    EXPECT_THROW(pushFile(FileLocation(path), receiver, 16), FileReadingLoopEndOfFileError);
+    EXPECT_EQ(receiver.log, "SR");
+}
+
+TEST(FileReadingLoop, MissingFileStartsNothing)
+{
+    TempDirectory temp;
+    CollectingReceiver receiver;
+    EXPECT_THROW(pushFile(FileLocation(temp / "absent"), receiver), FileNotFoundError);
+    EXPECT_EQ(receiver.log, "");
+}
+
+TEST(FileReadingLoop, LineFormPutsALineMakerInFront)
+{
+    TempDirectory temp;
+    FileLocation file(temp.Write("lines", "one\r\ntwo\nthree"));
+    RecordingLineReceiver recorder;
+    pushFileLines(file, recorder, 4);
+    EXPECT_EQ(recorder.Joined(), "S0 T[one] E3,5 T[two] E8,9 T[three] F14");
+}
+
+TEST(FileReader, ReadExactlyFailsAtTheEndOfTheFile)
+{
+    TempDirectory temp;
+    std::string path = temp.Write("data", "0123456789");
+    Platform::FileReadingPath file;
+    file.Open(FileLocation(path));
+    FileReader reader(file, 4);
+    char buffer[4];
+    reader.ReadExactly(buffer, buffer + 4);
+    EXPECT_EQ(std::string(buffer, 4), "4567");
+    EXPECT_THROW(reader.ReadExactly(buffer, buffer + 4), EndOfFileError);
+}
+
+TEST(FileDataSink, WritesFromItsStartPositionAndFlushesAtFinish)
+{
+    TempDirectory temp;
+    std::string path = temp.Write("out", "XXXXXXXXXXXXXXXXXXXX");
+    Platform::FileWritingPath file;
+    file.Create(FileLocation(path));
+    FileDataSink sink(file, 3);
+    LineFlattener flattener(sink, "\r\n");
+    flattener.Start(0);
+    flattener.Text("ab", "ab" + 2);
+    flattener.LineEnd(0, 0);
+    flattener.Text("c", "c" + 1);
+    EXPECT_EQ(sink.Position(), 8u);
+    flattener.Finish(0);
+    file.Close();
+    EXPECT_EQ(TempDirectory::Read(path), std::string("\0\0\0ab\r\nc", 8));
+}

@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "pipeline/BufferFiller.h"
+#include "pipeline/DataFilterer.h"
+#include "pipeline/DataOverflow.h"
+
+namespace {
+
+// Writes every input byte twice.
+class DoublingFilter final : public DataFilter {
+public:
+    void Filter(ConstRange& in, MutableRange& out) override
+    {
+        while (in.begin != in.end && out.end - out.begin >= 2) {
+            *out.begin++ = *in.begin;
+            *out.begin++ = *in.begin++;
+        }
+    }
+};
+
+// Swallows its input and gives back `held` copies of '#' when drained.
+class HoldingFilter final : public DataFilter {
+public:
+    void Filter(ConstRange& in, MutableRange&) override
+    {
+        held += static_cast<std::size_t>(in.end - in.begin);
+        in.begin = in.end;
+    }
+    bool IsDrained() override { return held == 0; }
+    void Drain(MutableRange& out) override
+    {
+        while (held > 0 && out.begin != out.end) {
+            *out.begin++ = '#';
+            --held;
+        }
+    }
+    std::size_t held = 0;
+};
+
+class StuckFilter final : public DataFilter {
+public:
+    void Filter(ConstRange&, MutableRange&) override {}
+    bool IsDrained() override { return false; }
+};
+
+// Records the size of each piece and all the bytes it is given.
+class PieceRecorder final : public DataReceiver {
+public:
+    void Start() override { log += "S"; }
+    void Receive(const char* begin, const char* end) override
+    {
+        pieces.push_back(static_cast<std::size_t>(end - begin));
+        bytes.append(begin, end);
+    }
+    void Finish() override { log += "F"; }
+    std::vector<std::size_t> pieces;
+    std::string bytes;
+    std::string log;
+};
+
+std::string pattern(std::size_t size)
+{
+    std::string bytes(size, '\0');
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>('a' + i % 26);
+    return bytes;
+}
+
+} // namespace
+
+TEST(DataFilterer, PushesPiecesOfAtMost1024Bytes)
+{
+    struct Case {
+        std::size_t size;
+        bool doubling;
+        std::vector<std::size_t> pieces;
+    } cases[] = {
+        {0, false, {}},
+        {1, false, {1}},
+        {1024, false, {1024}},
+        {3000, false, {1024, 1024, 952}},
+        {1500, true, {1024, 1024, 952}},
+    };
+    for (const Case& c : cases) {
+        DataFilter copying;
+        DoublingFilter doubling;
+        DataFilter& filter = c.doubling ? static_cast<DataFilter&>(doubling) : copying;
+        PieceRecorder recorder;
+        DataFilterer filterer(recorder, filter);
+        std::string input = pattern(c.size);
+        filterer.Start();
+        filterer.Receive(input.data(), input.data() + input.size());
+        filterer.Finish();
+        EXPECT_EQ(recorder.pieces, c.pieces) << c.size;
+        EXPECT_EQ(recorder.log, "SF");
+        std::string expected;
+        for (char byte : input)
+            expected.append(c.doubling ? 2 : 1, byte);
+        EXPECT_EQ(recorder.bytes, expected) << c.size;
+    }
+}
+
+TEST(DataFilterer, FinishDrainsTheFilterBeforeFinishingDownstream)
+{
+    HoldingFilter filter;
+    PieceRecorder recorder;
+    DataFilterer filterer(recorder, filter);
+    std::string input = pattern(2100);
+    filterer.Start();
+    filterer.Receive(input.data(), input.data() + input.size());
+    EXPECT_TRUE(recorder.pieces.empty());
+    filterer.Finish();
+    EXPECT_EQ(recorder.pieces, (std::vector<std::size_t>{1024, 1024, 52}));
+    EXPECT_EQ(recorder.bytes, std::string(2100, '#'));
+    EXPECT_EQ(recorder.log, "SF");
+}
+
+TEST(DataFilterer, StuckFilterIsReported)
+{
+    StuckFilter filter;
+    PieceRecorder recorder;
+    DataFilterer filterer(recorder, filter);
+    EXPECT_THROW(filterer.Receive("x", "x" + 1), DataFilterStalled);
+    EXPECT_THROW(filterer.Finish(), DataFilterStalled);
+}
+
+TEST(BufferFiller, FillsTheBufferThroughTheFilter)
+{
+    BufferFiller unattached;
+    EXPECT_THROW(unattached.Receive("a", "a" + 1), NullBufferFiller);
+
+    char buffer[8];
+    DoublingFilter filter;
+    BufferFiller filler(filter, buffer, buffer + sizeof buffer);
+    filler.Start();
+    filler.Receive("ab", "ab" + 2);
+    filler.Receive("c", "c" + 1);
+    EXPECT_EQ(std::string(filler.BufferStart(), filler.Cursor()), "aabbcc");
+
+    filler.Start();
+    EXPECT_EQ(filler.Filled(), 0u);
+    filler.Receive("wxyz", "wxyz" + 4);
+    EXPECT_EQ(std::string(filler.BufferStart(), filler.Cursor()), "wwxxyyzz");
+    EXPECT_THROW(filler.Receive("!", "!" + 1), DataOverflow);
+
+    filler.Finish();
+    EXPECT_EQ(filler.Filled(), 8u);
+    EXPECT_THROW(filler.Receive("a", "a" + 1), NullBufferFiller);
+}
+
+TEST(BufferFiller, InputThatDoesNotFitOverflows)
+{
+    char buffer[4];
+    DataFilter copying;
+    BufferFiller filler(copying, buffer, buffer + sizeof buffer);
+    filler.Start();
+    EXPECT_THROW(filler.Receive("abcdef", "abcdef" + 6), DataOverflow);
+    EXPECT_EQ(std::string(filler.BufferStart(), filler.Cursor()), "abcd");
+}

@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include <dlfcn.h>
+
+#include "platform/ExecutableLocation.h"
+#include "platform/ModuleTable.h"
+#include "platform/ProcessLocations.h"
+
+using Platform::ModuleHandle;
+using Platform::ModuleTable;
+
+TEST(ModuleTable, FindsByExactNameAndByIndex)
+{
+    int first = 0, second = 0, third = 0;
+    ModuleTable table;
+    table.Add("HostApplication", &first);
+    table.Add("Other", &second);
+    table.Add("HostApplication", &third);
+
+    EXPECT_EQ(table.Find("HostApplication"), &first);
+    EXPECT_EQ(table.Find("Other"), &second);
+    EXPECT_EQ(table.Find("hostapplication"), nullptr);
+    EXPECT_EQ(table.Find("HostApp"), nullptr);
+    EXPECT_EQ(table.Find(std::string_view("Other\0", 6)), nullptr);
+    EXPECT_EQ(table.At(0), &first);
+    EXPECT_EQ(table.At(2), &third);
+    EXPECT_EQ(table.At(3), nullptr);
+    EXPECT_EQ(table.Count(), 3u);
+}
+
+TEST(ModuleTable, HostApplicationIsTheMainProgram)
+{
+    ModuleHandle host = Platform::hostApplicationModule();
+    ASSERT_NE(host, nullptr);
+    void* again = ::dlopen(nullptr, RTLD_NOW);
+    EXPECT_EQ(host, again);
+    ::dlclose(again);
+}
+
+TEST(ProcessLocations, UnsetLocationsThrow)
+{
+    Platform::setStorageLocation(FileLocation());
+    Platform::setLibLocation(FileLocation());
+    EXPECT_THROW(Platform::storageLocation(), UnsetStorageLocation);
+    EXPECT_THROW(Platform::libLocation(), UnsetLibLocation);
+    EXPECT_FALSE(Platform::isLibLocationSet());
+
+    Platform::setStorageLocation(FileLocation("/opt/guard"));
+    Platform::setLibLocation(FileLocation("/opt/guard/ArdoLib"));
+    EXPECT_EQ(Platform::storageLocation().Path(), "/opt/guard");
+    EXPECT_EQ(Platform::libLocation().Path(), "/opt/guard/ArdoLib");
+    EXPECT_TRUE(Platform::isLibLocationSet());
+    Platform::setStorageLocation(FileLocation());
+    Platform::setLibLocation(FileLocation());
+}
+
+TEST(ExecutableLocation, IsTheRunningTestProgram)
+{
+    FileLocation self = Platform::executableLocation();
+    ASSERT_FALSE(self.IsEmpty());
+    EXPECT_EQ(self.Path().front(), '/');
+    EXPECT_TRUE(self.Path().ends_with("/guard_tests")) << self.Path();
+    EXPECT_EQ(Platform::executableDirectory(), self.Parent());
+    EXPECT_TRUE(Platform::executableDirectory().IsExistingDirectory());
+}

@@ -23,12 +23,14 @@ struct GrammarRule {
     GrammarSymbol left;
 };
 
+// Each node carries a copy of its rule, so that a reduction reads the rule
+// from the end node itself.
 template <class Automaton>
 struct RuleNode {
     GrammarSymbol expected;          // the end symbol on an end node
     const RuleNode* child;           // the node for the next symbol; null on an end node
     const RuleNode* sibling;         // the next alternative at this depth
-    const GrammarRule<Automaton>* rule;
+    GrammarRule<Automaton> rule;
 
     bool isEnd() const { return child == nullptr; }
 };

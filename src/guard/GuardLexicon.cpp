@@ -128,19 +128,35 @@ constexpr bool sortedByBytes(const std::array<GuardSpelling, N>& table)
 }
 static_assert(sortedByBytes(kKeywords) && sortedByBytes(kOperators));
 
+template <std::size_t N>
+constexpr std::array<SpellingRange, 256> firstByteRanges(const std::array<GuardSpelling, N>& table)
+{
+    std::array<SpellingRange, 256> ranges{};
+    for (unsigned byte = 0; byte < 256; ++byte) {
+        std::uint16_t low = 0;
+        while (low < N && static_cast<unsigned char>(table[low].spelling[0]) < byte)
+            ++low;
+        std::uint16_t high = low;
+        while (high < N && static_cast<unsigned char>(table[high].spelling[0]) == byte)
+            ++high;
+        ranges[byte] = SpellingRange{low, high, 1};
+    }
+    return ranges;
+}
+
+constexpr std::array<SpellingRange, 256> kKeywordsByFirstByte = firstByteRanges(kKeywords);
+constexpr std::array<SpellingRange, 256> kOperatorsByFirstByte = firstByteRanges(kOperators);
+constexpr SpellingTable kKeywordTable{kKeywords, kKeywordsByFirstByte.data()};
+constexpr SpellingTable kOperatorTable{kOperators, kOperatorsByFirstByte.data()};
+
 }  // namespace
 
-std::span<const GuardSpelling> guardKeywords()
+const SpellingTable& guardKeywords()
 {
-    return kKeywords;
+    return kKeywordTable;
 }
 
-std::span<const GuardSpelling> guardOperators()
+const SpellingTable& guardOperators()
 {
-    return kOperators;
-}
-
-bool isGuardArticle(std::string_view word)
-{
-    return word == "a" || word == "an" || word == "the";
+    return kOperatorTable;
 }

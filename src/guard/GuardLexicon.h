@@ -9,8 +9,11 @@
 #include "guard/GuardParsingAction.h"
 #include "guard/SpellingRange.h"
 
-std::span<const GuardSpelling> guardKeywords();
-std::span<const GuardSpelling> guardOperators();
+const SpellingTable& guardKeywords();
+const SpellingTable& guardOperators();
 
 // "a", "an" and "the".
-bool isGuardArticle(std::string_view word);
+inline bool isGuardArticle(std::string_view word)
+{
+    return word == "a" || word == "an" || word == "the";
+}

@@ -6,7 +6,7 @@ OperatorLexeme::OperatorLexeme(OperatorLexemeAcceptor& acceptor) : operators_(gu
 
 void OperatorLexeme::Begin(TextOffset)
 {
-    range_ = SpellingRange::all(operators_);
+    range_ = SpellingRange::all(operators_.entries);
 }
 
 void OperatorLexeme::Accept(TextOffset start, TextOffset position, LexemeCursor& cursor)
@@ -23,8 +23,8 @@ void OperatorLexeme::Accept(TextOffset start, TextOffset position, LexemeCursor&
 
 void OperatorLexeme::report(TextOffset start, TextOffset end)
 {
-    if (range_.complete(operators_))
-        acceptor_.AcceptAction(start, end, *operators_[range_.low].action);
+    if (range_.complete(operators_.entries))
+        acceptor_.AcceptAction(start, end, *operators_.entries[range_.low].action);
     else
         acceptor_.RejectInvalidOperator(start, end);
 }

@@ -4,8 +4,6 @@
 // operator if they are a whole entry ("<" before ">", "(" before "("); the
 // byte is left for the next token. Otherwise (for example "!" not followed
 // by "=") the operator is invalid. The end of input decides the same way.
-#include <span>
-
 #include "guard/GuardLexemeAcceptor.h"
 #include "guard/Lexeme.h"
 #include "guard/SpellingRange.h"
@@ -21,7 +19,7 @@ public:
 private:
     void report(TextOffset start, TextOffset end);
 
-    std::span<const GuardSpelling> operators_;
+    const SpellingTable& operators_;
     OperatorLexemeAcceptor& acceptor_;
     SpellingRange range_;
 };

@@ -20,7 +20,7 @@ void PhraseMaker::clear()
 
 void PhraseMaker::restartMatching()
 {
-    range_ = SpellingRange::all(keywords_);
+    range_ = SpellingRange::all(keywords_.entries);
     haveKeyword_ = false;
     scanned_ = plainEnd_;
 }
@@ -44,11 +44,10 @@ void PhraseMaker::addWord(const char* begin, const char* end)
 void PhraseMaker::scan()
 {
     while (scanned_ < used_) {
-        char byte;
-        do {
-            byte = buffer_[scanned_++];
-            range_ = range_.narrowed(keywords_, static_cast<unsigned char>(byte));
-        } while (byte != ' ');
+        const char* word = buffer_ + scanned_;
+        const char* end = static_cast<const char*>(std::memchr(word, ' ', used_ - scanned_)) + 1;
+        range_ = range_.advanced(keywords_, word, end);
+        scanned_ = std::uint32_t(end - buffer_);
         afterWord();
     }
 }
@@ -62,7 +61,7 @@ void PhraseMaker::afterWord()
             skipPlainWord();
         return;
     }
-    if (!range_.complete(keywords_))
+    if (!range_.complete(keywords_.entries))
         return;  // only the beginning of longer keywords so far
     if (!haveKeyword_ && plainEnd_ > 0)
         acceptor_.AcceptPhrase(buffer_, buffer_ + plainEnd_ - 1);
@@ -83,7 +82,7 @@ void PhraseMaker::skipPlainWord()
 
 void PhraseMaker::emitKeyword()
 {
-    const GuardParsingAction& action = *keywords_[lastKeyword_.low].action;
+    const GuardParsingAction& action = *keywords_.entries[lastKeyword_.low].action;
     std::uint32_t removed = plainEnd_ + lastKeyword_.depth;
     std::memmove(buffer_, buffer_ + removed, used_ - removed);
     used_ -= removed;

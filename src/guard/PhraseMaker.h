@@ -18,7 +18,6 @@
 // what is left raises DataOverflow; one that fills it exactly is reported
 // with RejectLongPhrase.
 #include <cstdint>
-#include <span>
 
 #include "guard/GuardLexemeAcceptor.h"
 #include "guard/SpellingRange.h"
@@ -40,7 +39,7 @@ private:
     void emitKeyword();
     void restartMatching();
 
-    std::span<const GuardSpelling> keywords_;
+    const SpellingTable& keywords_;
     PhraseAcceptor& acceptor_;
     std::uint32_t used_ = 0;       // bytes in the buffer
     std::uint32_t plainEnd_ = 0;   // the plain words known so far end here

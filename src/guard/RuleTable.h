@@ -34,7 +34,6 @@ public:
         std::size_t nodeCount = 0;
         for (const Definition& rule : rules)
             nodeCount += rule.right.size();
-        rules_.reserve(rules.size());
         nodes_.reserve(nodeCount);  // no reallocation: nodes point at each other
         for (const Definition& rule : rules)
             add(rule);
@@ -44,8 +43,10 @@ public:
 
     // The first node of the rules whose right-hand side starts with `symbol`.
     const Node* start(GrammarSymbol symbol) const { return slots_[symbol]; }
+    // All slots, one per symbol below the end symbol.
+    const Node* const* slots() const { return slots_.data(); }
     GrammarSymbol endSymbol() const { return endSymbol_; }
-    std::size_t ruleCount() const { return rules_.size(); }
+    std::size_t ruleCount() const { return ruleCount_; }
 
 private:
     void add(const Definition& definition)
@@ -57,7 +58,8 @@ private:
         for (std::size_t i = 0; i < length; ++i)
             if (right[i] >= endSymbol_)
                 throw std::logic_error("grammar rule with a bad symbol");
-        const Rule* rule = &rules_.emplace_back(Rule{definition.action, std::uint16_t(length), definition.left});
+        const Rule rule{definition.action, std::uint16_t(length), definition.left};
+        ++ruleCount_;
 
         const Node* chain = nullptr;
         const Node** link = &chain;
@@ -86,7 +88,7 @@ private:
     Node& writable(const Node* node) { return nodes_[std::size_t(node - nodes_.data())]; }
 
     GrammarSymbol endSymbol_;
-    std::vector<Rule> rules_;
+    std::size_t ruleCount_ = 0;
     std::vector<Node> nodes_;
     std::vector<const Node*> slots_;
 };

@@ -28,7 +28,10 @@ public:
     using Table = RuleTable<Automaton>;
     using Node = RuleNode<Automaton>;
 
-    RuleTrieParser(const Table& table, Automaton& automaton) : table_(table), automaton_(automaton) {}
+    RuleTrieParser(const Table& table, Automaton& automaton)
+        : table_(table), slots_(table.slots()), endSymbol_(table.endSymbol()), automaton_(automaton)
+    {
+    }
 
     void shift(GrammarSymbol terminal)
     {
@@ -55,13 +58,12 @@ public:
         finished_ = true;
         if (accepted_)
             return;
-        GrammarSymbol end = table_.endSymbol();
-        select(end);
+        select(endSymbol_);
         while (!accepted_) {
             if (!topIsEnd())
                 throw ParsingFailure();
             reduce();
-            select(end);
+            select(endSymbol_);
         }
     }
 
@@ -101,8 +103,8 @@ private:
     // symbol, else at the start of the rules that begin with it.
     const Node* goTo(GrammarSymbol symbol) const
     {
-        const Node* next = (!stack_.empty() && stack_.top()->expected == symbol) ? stack_.top()->child
-                                                                                  : table_.start(symbol);
+        const Node* next =
+            (!stack_.empty() && stack_.top()->expected == symbol) ? stack_.top()->child : slots_[symbol];
         if (!next)
             throw ParsingFailure();
         return next;
@@ -110,11 +112,11 @@ private:
 
     void reduce()
     {
-        const GrammarRule<Automaton>& rule = *stack_.top()->rule;
+        const GrammarRule<Automaton>& rule = stack_.top()->rule;
         stack_.pop(rule.length);
         if (rule.action)
             (automaton_.*rule.action)();
-        if (rule.left == table_.endSymbol()) {
+        if (rule.left == endSymbol_) {
             if (!stack_.empty())
                 throw ParsingFailure();
             accepted_ = true;
@@ -125,6 +127,8 @@ private:
     }
 
     const Table& table_;
+    const Node* const* slots_;
+    GrammarSymbol endSymbol_;
     Automaton& automaton_;
     const Node* pending_ = nullptr;
     bool accepted_ = false;

@@ -62,6 +62,10 @@ public:
     }
     void pop(std::size_t n)
     {
+        if (n < std::size_t(top_ - block_->begin)) {
+            top_ -= n;
+            return;
+        }
         for (;;) {
             std::size_t inBlock = std::size_t(top_ - block_->begin);
             if (n < inBlock || block_ == &first_) {

@@ -7,7 +7,8 @@
 // (it sorts first in the range and cannot match a longer text), then keeps
 // the entries whose byte at the depth is the one fed. complete() tells
 // whether the first entry left ends exactly at the depth: the text fed is
-// that entry's whole spelling.
+// that entry's whole spelling. A SpellingTable keeps, beside its entries,
+// the range for every first byte, so that the first step is one lookup.
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -18,6 +19,13 @@ class GuardParsingAction;
 struct GuardSpelling {
     std::string_view spelling;
     const GuardParsingAction* action;
+};
+
+struct SpellingRange;
+
+struct SpellingTable {
+    std::span<const GuardSpelling> entries;
+    const SpellingRange* byFirstByte;  // 256 ranges of depth 1
 };
 
 struct SpellingRange {
@@ -32,6 +40,32 @@ struct SpellingRange {
     bool complete(std::span<const GuardSpelling> table) const
     {
         return low < high && table[low].spelling.size() == depth;
+    }
+
+    SpellingRange narrowed(const SpellingTable& table, unsigned char byte) const
+    {
+        if (depth == 0)  // the whole table
+            return table.byFirstByte[byte];
+        return narrowed(table.entries, byte);
+    }
+
+    // Feeds [text, end) as narrowed() would, byte by byte, but stops early
+    // once no entry is left and compares the rest at once when one is left.
+    SpellingRange advanced(const SpellingTable& table, const char* text, const char* end) const
+    {
+        SpellingRange range = *this;
+        while (text < end && !range.empty()) {
+            if (range.candidates() == 1 && !range.complete(table.entries)) {
+                std::string_view rest = table.entries[range.low].spelling.substr(range.depth);
+                std::size_t count = std::size_t(end - text);
+                if (rest.size() < count || rest.compare(0, count, text, count) != 0)
+                    return {range.low, range.low, std::uint16_t(range.depth + count)};
+                range.depth = std::uint16_t(range.depth + count);
+                return range;
+            }
+            range = range.narrowed(table, static_cast<unsigned char>(*text++));
+        }
+        return range;
     }
 
     SpellingRange narrowed(std::span<const GuardSpelling> table, unsigned char byte) const

@@ -3,16 +3,8 @@
 void StagedLexeme::Accept(TextOffset start, TextOffset position, LexemeCursor& cursor)
 {
     const char* from = cursor.next;
-    if (stage_) {
+    if (stage_)
         stage_->Accept(stageStart_, position, cursor);
-    } else {
-        stage_ = NextStage(start, position, static_cast<unsigned char>(*cursor.next));
-        if (!stage_)
-            return;
-        stageStart_ = position;
-        stage_->Begin(stageStart_);
-        stage_->Accept(stageStart_, position, cursor);
-    }
     while (!cursor.atEnd()) {
         TextOffset offset = position + TextOffset(cursor.next - from);
         stage_ = NextStage(start, offset, static_cast<unsigned char>(*cursor.next));

@@ -131,7 +131,7 @@ TEST(RuleTrieParser, TriesShareCommonPrefixesInRegistrationOrder)
     ASSERT_NE(term->sibling, nullptr);
     EXPECT_TRUE(term->sibling->isEnd());
     EXPECT_EQ(term->sibling->expected, 10);
-    EXPECT_EQ(term->sibling->rule->left, 7);
+    EXPECT_EQ(term->sibling->rule.left, 7);
     EXPECT_EQ(table.start(4), nullptr);  // no rule starts with ")"
 
     // A shared prefix is stored once; a duplicate rule is refused.
@@ -140,7 +140,7 @@ TEST(RuleTrieParser, TriesShareCommonPrefixesInRegistrationOrder)
     EXPECT_EQ(after0->expected, 1);
     EXPECT_EQ(after0->child->expected, 2);
     EXPECT_TRUE(after0->child->sibling->isEnd());
-    EXPECT_EQ(after0->child->sibling->rule->length, 2);
+    EXPECT_EQ(after0->child->sibling->rule.length, 2);
     EXPECT_EQ(after0->sibling->expected, 2);
     EXPECT_THROW(RuleTable<Calculator>(4, {{3, {0, 1}, nullptr}, {3, {0, 1}, nullptr}}), std::logic_error);
 }

@@ -45,7 +45,9 @@ void PhraseMaker::scan()
 {
     while (scanned_ < used_) {
         const char* word = buffer_ + scanned_;
-        const char* end = static_cast<const char*>(std::memchr(word, ' ', used_ - scanned_)) + 1;
+        const char* end = word;
+        while (*end++ != ' ') {  // every word in the buffer ends with a space
+        }
         range_ = range_.advanced(keywords_, word, end);
         scanned_ = std::uint32_t(end - buffer_);
         afterWord();

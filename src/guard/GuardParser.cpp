@@ -1,0 +1,73 @@
+#include "guard/GuardParser.h"
+
+#include "guard/GuardErrors.h"
+#include "guard/GuardGrammar.h"
+#include "guard/GuardSymbols.h"
+
+GuardParser::GuardParser(GuardRPNSemantics& automaton) : automaton_(automaton), engine_(guardGrammar(), automaton) {}
+
+void GuardParser::AcceptPhrase(const char* begin, const char* end)
+{
+    engine_.shift(GuardSymbol::Phrase);
+    automaton_.PushPhrase(begin, end);
+    engine_.push();
+}
+
+void GuardParser::AcceptString(TextOffset, TextOffset, const char* begin, const char* bytesEnd)
+{
+    engine_.shift(GuardSymbol::Primary);
+    automaton_.PushString(begin, bytesEnd);
+    engine_.push();
+}
+
+void GuardParser::AcceptNumeral(TextOffset, TextOffset, std::uint32_t low, std::uint32_t high)
+{
+    engine_.shift(GuardSymbol::Primary);
+    automaton_.PushInteger(low, high);
+    engine_.push();
+}
+
+void GuardParser::RejectLongPhrase()
+{
+    throw PhraseTooLong();
+}
+
+void GuardParser::RejectLongWord()
+{
+    throw WordTooLong();
+}
+
+void GuardParser::RejectInvalidOperator(TextOffset, TextOffset)
+{
+    throw InvalidOperator();
+}
+
+void GuardParser::RejectLongString(TextOffset, TextOffset)
+{
+    throw StringConstantTooLong();
+}
+
+void GuardParser::RejectUnfinishedString(TextOffset, TextOffset)
+{
+    throw UnfinishedStringConstant();
+}
+
+void GuardParser::RejectBadEscape(TextOffset, TextOffset)
+{
+    throw StringEncodingError();
+}
+
+void GuardParser::RejectLargeNumeral(TextOffset, TextOffset)
+{
+    throw IntegerConstantTooLarge();
+}
+
+void GuardParser::AcceptCharacter(TextOffset, TextOffset, unsigned char byte)
+{
+    throw UnexpectedCharacter(byte);
+}
+
+void GuardParser::RejectUnfinishedComment(TextOffset, TextOffset)
+{
+    throw UnfinishedCommentError();
+}

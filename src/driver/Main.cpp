@@ -5,8 +5,8 @@
 #include "crypto/CryptoInitialization.h"
 #include "driver/CommandLine.h"
 #include "driver/ComplianceMode.h"
-#include "driver/CopyLinesMode.h"
 #include "driver/ExceptionGuard.h"
+#include "driver/QuestionAndAnswerMode.h"
 #include "platform/ExecutableLocation.h"
 #include "platform/FileLocation.h"
 #include "platform/ModuleTable.h"
@@ -50,7 +50,12 @@ int runMode(const CommandLineOptions& options, const FileLocation& source, const
         std::fprintf(stderr, "All results were not 'True'\n");
         return kNotAllTrueExit;
     }
-    if (!runCopyLinesMode(source, destination)) {
+    QuestionOptions questions;
+    questions.showErrors = true;
+    questions.answers = true;
+    questions.times = options.times;
+    questions.types = options.types;
+    if (!runQuestionAndAnswerMode(source, destination, questions)) {
         std::fprintf(stderr, "evaluate failure\n");
         return kEvaluateFailureExit;
     }

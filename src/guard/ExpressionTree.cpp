@@ -22,12 +22,16 @@ void ExpressionTree::finish()
 
 void ExpressionTree::clear()
 {
-    for (Expression* node = nodes_; node;) {
-        Expression* next = node->nextBuilt;
-        node->~Expression();
-        node = next;
-    }
-    nodes_ = nullptr;
+    rollBack(Checkpoint{start_, nullptr});
     root_ = nullptr;
-    allocator_.release(start_);
+}
+
+void ExpressionTree::rollBack(const Checkpoint& checkpoint)
+{
+    while (nodes_ != checkpoint.nodes) {
+        Expression* next = nodes_->nextBuilt;
+        nodes_->~Expression();
+        nodes_ = next;
+    }
+    allocator_.release(checkpoint.mark);
 }

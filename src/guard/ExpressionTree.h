@@ -46,6 +46,15 @@ public:
     // the tree was made.
     void clear();
 
+    // A point to come back to: rollBack() destroys the nodes made since and
+    // releases their storage.
+    struct Checkpoint {
+        StackAllocatorBase::Mark mark;
+        Expression* nodes;
+    };
+    Checkpoint checkpoint() const { return {allocator_.mark(), nodes_}; }
+    void rollBack(const Checkpoint& checkpoint);
+
     StackAllocatorBase& allocator() { return allocator_; }
 
 private:

@@ -10,7 +10,7 @@ template <class Record>
 bool callAdapter(const Record* record, void* result, const void* first, const void* second)
 {
     try {
-        return record->adapter(result, first, second, nullptr, record->context ? record->context : record);
+        return record->adapter(result, first, second, nullptr, record);
     } catch (const NoSuchObject&) {
         return false;
     }
@@ -32,7 +32,8 @@ void requireBoolean(const Expression* operand)
 
 bool CastingExpression::bind(Expression* itTarget, StackAllocatorBase& allocator)
 {
-    bool operandSigned = operand->bind(itTarget, allocator);
+    // An implicit conversion is put above an expression already bound.
+    bool operandSigned = operand->type ? true : operand->bind(itTarget, allocator);
     record = InspectorRegistry::get().findCast(operand->type, castName.view());
     type = record->resultType;
     plural = operand->plural;

@@ -11,7 +11,7 @@ bool call(InspectorAdapter adapter, void* result, const void* key, const void* o
           const PropertyRecord* record)
 {
     try {
-        return adapter(result, key, object, state, record->context ? record->context : record);
+        return adapter(result, key, object, state, record);
     } catch (const NoSuchObject&) {
         return false;
     }

@@ -1,9 +1,12 @@
 #pragma once
 // The last stage of a pipeline that ends in a file. The writing path must
 // already be open (the sink never opens or closes it). Start() points the
-// sink's FileWriter at the file and the start position; Receive() writes the
-// bytes there and moves on; Finish() flushes the file to the disk.
+// sink's FileWriter at the file and the start position; Receive() collects
+// the bytes and writes them there in blocks of up to kBufferSize bytes;
+// Finish() writes what is left and flushes the file to the disk. Position()
+// counts every byte received, written or not.
 #include <cstdint>
+#include <memory>
 
 #include "pipeline/DataReceiver.h"
 #include "pipeline/FileWriter.h"
@@ -11,20 +14,26 @@
 
 class FileDataSink final : public DataReceiver {
 public:
+    static constexpr std::size_t kBufferSize = 64 * 1024;
+
     explicit FileDataSink(Platform::FileWritingPath& path, std::uint64_t start = 0)
-        : path_(path), start_(start)
+        : path_(path), start_(start), buffer_(new char[kBufferSize])
     {
     }
 
-    void Start() override { writer_.Attach(path_, start_); }
-    void Receive(const char* begin, const char* end) override { writer_.Write(begin, end); }
-    void Finish() override { path_.Flush(); }
+    void Start() override;
+    void Receive(const char* begin, const char* end) override;
+    void Finish() override;
 
     // Where the next byte goes.
-    std::uint64_t Position() const noexcept { return writer_.Position(); }
+    std::uint64_t Position() const noexcept { return writer_.Position() + used_; }
 
 private:
+    void writeBuffer();
+
     Platform::FileWritingPath& path_;
     std::uint64_t start_;
     FileWriter writer_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t used_ = 0;
 };

@@ -52,6 +52,10 @@ struct MemberSignature<bool (S::*)(R&, A...)> {
 };
 template <class S, class R, class... A>
 struct MemberSignature<bool (S::*)(R&, A...) noexcept> : MemberSignature<bool (S::*)(R&, A...)> {};
+template <class S, class R, class... A>
+struct MemberSignature<bool (S::*)(R&, A...) const> : MemberSignature<bool (S::*)(R&, A...)> {};
+template <class S, class R, class... A>
+struct MemberSignature<bool (S::*)(R&, A...) const noexcept> : MemberSignature<bool (S::*)(R&, A...)> {};
 
 template <class S, class... A>
 struct MemberSignature<void (S::*)(A...)> {

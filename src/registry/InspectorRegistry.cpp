@@ -60,6 +60,7 @@ void InspectorRegistry::build(const std::unordered_set<std::string>* blocked)
 {
     std::lock_guard<std::recursive_mutex> guard(structuredTypesLock_);
     markRegistryBuilt();
+    building_ = true;
     typeIndex_.clear();
     tables_.clear();
     for (TypeRecord* type = firstRegisteredType(); type; type = type->nextRegistered) {
@@ -98,6 +99,8 @@ void InspectorRegistry::build(const std::unordered_set<std::string>* blocked)
     enterProperties(blocked);
     enterCasts(blocked);
     enterOperators();
+    building_ = false;
+    tuples_->attachAllInspectors(*this);
 }
 
 const TypeRecord* InspectorRegistry::findPlainType(std::string_view name) const

@@ -82,4 +82,5 @@ private:
     const TypeRecord* integer_ = nullptr;
     const TypeRecord* string_ = nullptr;
     const TypeRecord* undefined_ = nullptr;
+    bool building_ = false;
 };

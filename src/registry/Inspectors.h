@@ -21,6 +21,7 @@
 #include <array>
 #include <cstddef>
 
+#include "registry/CoreValues.h"
 #include "registry/InspectorAdapters.h"
 #include "registry/Registration.h"
 

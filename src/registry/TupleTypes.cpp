@@ -160,14 +160,12 @@ const TypeRecord* InspectorRegistry::TupleTypes::tupleType(InspectorRegistry& re
         return &found->second->record;
 
     auto tuple = std::make_unique<Tuple>();
-    const Tuple* restTuple = nullptr;
     if (rest->tupleFirst)
-        restTuple = tuples.at(std::make_pair(rest->tupleFirst, rest->tupleRest)).get();
-    tuple->rest = restTuple;
+        tuple->rest = tuples.at(std::make_pair(rest->tupleFirst, rest->tupleRest)).get();
 
     tuple->name = "( ";
     tuple->name += first->name;
-    if (restTuple) {
+    if (tuple->rest) {
         std::string_view restName = rest->name;
         tuple->name += ", ";
         tuple->name += restName.substr(2, restName.size() - 4);
@@ -181,46 +179,69 @@ const TypeRecord* InspectorRegistry::TupleTypes::tupleType(InspectorRegistry& re
     record.tables = &tuple->tables;
     record.tupleFirst = first;
     record.tupleRest = rest;
+    if (!registry.building_)
+        attachInspectors(registry, *tuple);
 
-    tuple->elementEqual = findOrNull([&] { return registry.findBinaryOperator(first, kEqual, first); });
-    tuple->elementLess = findOrNull([&] { return registry.findBinaryOperator(first, kLessThan, first); });
-    bool restComparable = !restTuple || !restTuple->tables.binary[kLessThan].empty();
-    if (tuple->elementEqual && tuple->elementLess && restComparable) {
+    Tuple* made = tuple.get();
+    tuples.emplace(key, std::move(tuple));
+    inCreationOrder.push_back(made);
+    return &made->record;
+}
+
+void InspectorRegistry::TupleTypes::attachAllInspectors(InspectorRegistry& registry)
+{
+    for (Tuple* tuple : inCreationOrder)
+        attachInspectors(registry, *tuple);
+}
+
+// The comparisons and the "string" cast, when the element types and the
+// rest of the tuple have what they need (a tuple's rest is made, and so
+// equipped, before the tuple itself).
+void InspectorRegistry::TupleTypes::attachInspectors(InspectorRegistry& registry, Tuple& tuple)
+{
+    const TypeRecord* first = tuple.record.tupleFirst;
+    const Tuple* rest = tuple.rest;
+    tuple.tables = TypeTables();
+
+    tuple.elementEqual = findOrNull([&] { return registry.findBinaryOperator(first, kEqual, first); });
+    tuple.elementLess = findOrNull([&] { return registry.findBinaryOperator(first, kLessThan, first); });
+    bool restComparable = !rest || rest->comparisons[0].adapter;
+    if (tuple.elementEqual && tuple.elementLess && restComparable) {
         const InspectorAdapter adapters[3] = {equalAdapter, lessAdapter, lessOrEqualAdapter};
         const unsigned indexes[3] = {kEqual, kLessThan, kLessThanOrEqual};
         for (int i = 0; i < 3; ++i) {
-            BinaryOperatorRecord& op = tuple->comparisons[i];
+            BinaryOperatorRecord& op = tuple.comparisons[i];
             op.resultType = registry.booleanType();
             op.dependency = dependsOnOperandsOnly;
             op.adapter = adapters[i];
-            op.context = tuple.get();
+            op.context = &tuple;
             op.operatorIndex = indexes[i];
-            op.leftTypeName = op.rightTypeName = record.name;
+            op.leftTypeName = op.rightTypeName = tuple.record.name;
             op.resultTypeName = "boolean";
-            op.leftType = op.rightType = &record;
-            tuple->tables.binary[indexes[i]].push_back(&op);
+            op.leftType = op.rightType = &tuple.record;
+            tuple.tables.binary[indexes[i]].push_back(&op);
         }
+    } else {
+        for (BinaryOperatorRecord& op : tuple.comparisons)
+            op = BinaryOperatorRecord();
     }
 
-    tuple->elementString = findOrNull([&] { return registry.findCast(first, "string"); });
-    if (tuple->elementString && tuple->elementString->resultType != registry.stringType())
-        tuple->elementString = nullptr;
-    bool restHasString = !restTuple || !restTuple->tables.casts.empty();
-    if (tuple->elementString && restHasString) {
-        CastRecord& cast = tuple->stringCast;
+    tuple.elementString = findOrNull([&] { return registry.findCast(first, "string"); });
+    if (tuple.elementString && tuple.elementString->resultType != registry.stringType())
+        tuple.elementString = nullptr;
+    bool restHasString = !rest || rest->stringCast.adapter;
+    CastRecord& cast = tuple.stringCast;
+    cast = CastRecord();
+    if (tuple.elementString && restHasString) {
         cast.resultType = registry.stringType();
         cast.dependency = dependsOnOperandsOnly;
         cast.adapter = stringAdapter;
-        cast.context = tuple.get();
+        cast.context = &tuple;
         cast.castName = "string";
-        cast.sourceTypeName = record.name;
+        cast.sourceTypeName = tuple.record.name;
         cast.resultTypeName = "string";
-        tuple->tables.casts.push_back({"string", &cast, false});
+        tuple.tables.casts.push_back({"string", &cast, false});
     }
-
-    const TypeRecord* made = &tuple->record;
-    tuples.emplace(key, std::move(tuple));
-    return made;
 }
 
 const TypeRecord* InspectorRegistry::TupleTypes::namedType(const TypeRecord* tuple, std::string_view fullName)

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "registry/TypeRecord.h"
 
@@ -21,11 +22,17 @@ class InspectorRegistry;
 struct InspectorRegistry::TupleTypes {
     const TypeRecord* tupleType(InspectorRegistry& registry, const TypeRecord* first, const TypeRecord* rest);
     const TypeRecord* namedType(const TypeRecord* tuple, std::string_view fullName);
+    // Gives every tuple made so far its comparisons and "string" cast; the
+    // registry calls it when a build is complete (tuples made while it
+    // builds wait for it).
+    void attachAllInspectors(InspectorRegistry& registry);
 
     struct Tuple;
     struct Named;
+    static void attachInspectors(InspectorRegistry& registry, Tuple& tuple);
     std::map<std::pair<const TypeRecord*, const TypeRecord*>, std::unique_ptr<Tuple>> tuples;
     std::map<std::string, std::unique_ptr<Named>, std::less<>> named;
+    std::vector<Tuple*> inCreationOrder;
 
     TupleTypes();
     ~TupleTypes();

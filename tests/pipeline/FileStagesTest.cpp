@@ -128,3 +128,23 @@ TEST(FileDataSink, WritesFromItsStartPositionAndFlushesAtFinish)
     file.Close();
     EXPECT_EQ(TempDirectory::Read(path), std::string("\0\0\0ab\r\nc", 8));
 }
+
+TEST(FileDataSink, KeepsTheOrderOfBytesAcrossItsBuffer)
+{
+    TempDirectory temp;
+    std::string path = temp / "out";
+    Platform::FileWritingPath file;
+    file.Create(FileLocation(path));
+    FileDataSink sink(file);
+    std::string expected;
+    sink.Start();
+    for (std::size_t size : {50000u, 50000u, 1u, 100000u, 65536u, 3u}) {
+        std::string piece(size, char('a' + expected.size() % 26));
+        sink.Receive(piece.data(), piece.data() + piece.size());
+        expected += piece;
+        EXPECT_EQ(sink.Position(), expected.size());
+    }
+    sink.Finish();
+    file.Close();
+    EXPECT_EQ(TempDirectory::Read(path), expected);
+}

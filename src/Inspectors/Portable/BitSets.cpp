@@ -1,3 +1,4 @@
+#include "registry/Inspectors.h"
 #include "Inspectors/Portable/BitSets.h"
 
 #include <bit>
@@ -120,3 +121,22 @@ bool bitSetContains(BitSet left, BitSet right) { return (left.bits & right.bits)
 
 BitSet integerAsBitSet(std::int64_t value) { return BitSet{std::uint64_t(value)}; }
 std::int64_t bitSetAsInteger(BitSet set) { return std::int64_t(set.bits); }
+
+GUARD_INSPECTORS(type<BitSet>(),
+                 property<Shape::Keyed, bitSetFromText>("bit set", "bit sets"),
+                 property<Shape::Keyed, bitSetOfBit>("bit", "bits"),
+                 property<Shape::Of, leastSignificantOneBit>("least significant one bit", "least significant one bits"),
+                 property<Shape::Of, mostSignificantOneBit>("most significant one bit", "most significant one bits"),
+                 property<Shape::KeyedOf, rightShiftOfBitSet>("right shift", "right shifts"),
+                 property<Shape::KeyedOf, leftShiftOfBitSet>("left shift", "left shifts"),
+                 property<Shape::KeyedOf, bitOfBitSet>("bit", "bits"),
+                 iterated<Shape::Of, OneBits>("one bit", "one bits"),
+                 cast<integerAsBitSet>("bit set"),
+                 cast<integerAsBitSet>("bits"),
+                 cast<bitSetAsInteger>("integer"),
+                 cast<bitSetAsString>("string"),
+                 binary<kEqual, bitSetsEqual>(),
+                 binary<kContains, bitSetContains>(),
+                 binary<kPlus, bitSetUnion>(),
+                 binary<kMinus, bitSetDifference>(),
+                 binary<kTimes, bitSetIntersection>())

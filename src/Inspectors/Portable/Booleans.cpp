@@ -1,3 +1,4 @@
+#include "registry/Inspectors.h"
 #include "Inspectors/Portable/Booleans.h"
 
 #include "Inspectors/Portable/AsciiLetters.h"
@@ -21,3 +22,13 @@ String booleanAsString(bool value)
 
 bool booleanAsBoolean(bool value) { return value; }
 bool booleansEqual(bool left, bool right) { return left == right; }
+
+GUARD_INSPECTORS(property<Shape::Global, trueConstant>("true", "trues"),
+                 property<Shape::Global, falseConstant>("false", "falses"),
+                 property<Shape::Keyed, booleanFromText>("boolean", "booleans"),
+                 aggregate<Conjunction>("conjunction", "conjunctions"),
+                 aggregate<Disjunction>("disjunction", "disjunctions"),
+                 cast<booleanAsString>("string"),
+                 cast<booleanAsBoolean>("boolean"),
+                 cast<booleanFromText>("boolean"),
+                 binary<kEqual, booleansEqual>())

@@ -1,3 +1,5 @@
+#include "Inspectors/Portable/ValueBundles.h"
+#include "registry/Inspectors.h"
 #include "Inspectors/Portable/FloatingPointArithmetic.h"
 
 #include <cmath>
@@ -127,3 +129,28 @@ bool floatingPointAtMostInteger(const FloatingPoint& left, std::int64_t right) {
 bool integerEqualsFloatingPoint(std::int64_t left, const FloatingPoint& right) { return double(left) == right.value; }
 bool integerLessThanFloatingPoint(std::int64_t left, const FloatingPoint& right) { return double(left) < right.value; }
 bool integerAtMostFloatingPoint(std::int64_t left, const FloatingPoint& right) { return double(left) <= right.value; }
+
+GUARD_INSPECTORS(type<FloatingPoint>(),
+                 property<Shape::Keyed, sameFloatingPoint>("floating point", "floating points"),
+                 cast<integerAsFloatingPoint>("floating point"),
+                 cast<sameFloatingPoint>("floating point"),
+                 unary<kUnaryMinus, negateFloatingPoint>(),
+                 binary<kPlus, addFloatingPoints>(),
+                 binary<kMinus, subtractFloatingPoints>(),
+                 binary<kTimes, multiplyFloatingPoints>(),
+                 binary<kDivide, divideFloatingPoints>(),
+                 binary<kPlus, addFloatingPointAndInteger>(),
+                 binary<kMinus, subtractIntegerFromFloatingPoint>(),
+                 binary<kTimes, multiplyFloatingPointByInteger>(),
+                 binary<kDivide, divideFloatingPointByInteger>(),
+                 binary<kEqual, floatingPointEqualsInteger>(),
+                 binary<kLessThanOrEqual, floatingPointAtMostInteger>(),
+                 binary<kLessThan, floatingPointLessThanInteger>(),
+                 binary<kPlus, addIntegerAndFloatingPoint>(),
+                 binary<kMinus, subtractFloatingPointFromInteger>(),
+                 binary<kTimes, multiplyIntegerByFloatingPoint>(),
+                 binary<kDivide, divideIntegerByFloatingPoint>(),
+                 binary<kEqual, integerEqualsFloatingPoint>(),
+                 binary<kLessThanOrEqual, integerAtMostFloatingPoint>(),
+                 binary<kLessThan, integerLessThanFloatingPoint>())
+GUARD_INSPECTOR_ARRAY(orderedValueBundle<FloatingPoint>())

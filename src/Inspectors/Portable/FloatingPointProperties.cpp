@@ -1,3 +1,4 @@
+#include "registry/Inspectors.h"
 #include "Inspectors/Portable/FloatingPointProperties.h"
 
 #include <cmath>
@@ -93,3 +94,25 @@ std::optional<std::int64_t> floatingPointAsInteger(const FloatingPoint& number)
     // ties to even), which nearbyint uses without raising exceptions.
     return asInteger(std::nearbyint(number.value));
 }
+
+GUARD_INSPECTORS(property<Shape::Of, significanceThreshold>("significance threshold", "significance thresholds"),
+                 property<Shape::Of, significancePlace>("significance place", "significance places"),
+                 property<Shape::Of, relativeSignificancePlace>("relative significance place",
+                                                               "relative significance places"),
+                 property<Shape::KeyedOf, moreSignificance>("more significance", "more significances"),
+                 property<Shape::KeyedOf, lessSignificance>("less significance", "less significances"),
+                 property<Shape::KeyedOf, withSignificancePlace>("significance place", "significance places"),
+                 property<Shape::KeyedOf, withRelativeSignificancePlace>("relative significance place",
+                                                                         "relative significance places"),
+                 property<Shape::Of, dividedByZeroFlag>("divided by zero", "divided by zeroes"),
+                 property<Shape::Of, inexactFlag>("inexact", "inexacts"),
+                 property<Shape::Of, invalidFlag>("invalid", "invalids"),
+                 property<Shape::Of, overflowFlag>("overflow", "overflows"),
+                 property<Shape::Of, underflowFlag>("underflow", "underflows"),
+                 property<Shape::Of, isFiniteNumber>("finite", "finites"),
+                 property<Shape::Of, isInfiniteNumber>("infinite", "infinites"),
+                 property<Shape::Of, isNotANumber>("nan", "nans"),
+                 property<Shape::Of, isNormalNumber>("normal", "normals"),
+                 property<Shape::Of, integerFloor>("integer floor", "integer floors"),
+                 property<Shape::Of, integerCeiling>("integer ceiling", "integer ceilings"),
+                 cast<floatingPointAsInteger>("integer"))

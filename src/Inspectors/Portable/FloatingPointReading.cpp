@@ -1,4 +1,5 @@
 // Reading floating point numbers from text (declared in FloatingPointText.h).
+#include "registry/Inspectors.h"
 #include <charconv>
 #include <cmath>
 #include <string_view>
@@ -168,3 +169,6 @@ std::optional<FloatingPoint> floatingPointFromText(const String& text)
         return nonFiniteFromText(view);
     return finiteFromText(view);
 }
+
+GUARD_INSPECTORS(property<Shape::Keyed, floatingPointFromText>("floating point", "floating points"),
+                 cast<floatingPointFromText>("floating point"))

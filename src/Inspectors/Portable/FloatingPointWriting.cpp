@@ -1,4 +1,5 @@
 // Writing floating point numbers as text (declared in FloatingPointText.h).
+#include "registry/Inspectors.h"
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -238,3 +239,7 @@ String floatingPointAsScientificNotation(const FloatingPoint& number)
         return *shared;
     return scientificNotation(number.value, significancePlace(number));
 }
+
+GUARD_INSPECTORS(cast<floatingPointAsString>("string"),
+                 cast<floatingPointAsScientificNotation>("scientific notation"),
+                 cast<floatingPointAsStandardNotation>("standard notation"))

@@ -1,3 +1,5 @@
+#include "Inspectors/Portable/ValueBundles.h"
+#include "registry/Inspectors.h"
 #include "Inspectors/Portable/Hertz.h"
 
 #include <charconv>
@@ -82,3 +84,23 @@ String hertzAsString(Hertz value)
         *end++ = c;
     return String::copy(text, end);
 }
+
+GUARD_INSPECTORS(type<Hertz>(),
+                 property<Shape::Global, hz>("hz", "hzs"),
+                 property<Shape::Global, khz>("khz", "khzs"),
+                 property<Shape::Global, mhz>("mhz", "mhzs"),
+                 property<Shape::Global, ghz>("ghz", "ghzs"),
+                 property<Shape::Of, absoluteValueOfHertz>("absolute value", "absolute values"),
+                 property<Shape::Global, greatestHz>("greatest hz", "greatest hzs"),
+                 property<Shape::Global, leastHz>("least hz", "least hzs"),
+                 property<Shape::KeyedOf, significantDigitsOfHertz>("significant digits", "significant digitss"),
+                 cast<hertzAsString>("string"),
+                 unary<kUnaryMinus, negateHertz>(),
+                 binary<kPlus, addHertz>(),
+                 binary<kMinus, subtractHertz>(),
+                 binary<kTimes, multiplyHertzByInteger>(),
+                 binary<kTimes, multiplyIntegerByHertz>(),
+                 binary<kDivide, divideHertzByHertz>(),
+                 binary<kDivide, divideHertzByInteger>(),
+                 binary<kMod, hertzModulo>())
+GUARD_INSPECTOR_ARRAY(orderedValueBundle<Hertz>())

@@ -1,3 +1,4 @@
+#include "registry/Inspectors.h"
 #include "Inspectors/Portable/IntegerRanges.h"
 
 const char kInvalidArithmeticProgressionStepText[] = "\"integers in\" step argument must not be 0";
@@ -54,3 +55,10 @@ bool IntegersInTriple::first(std::int64_t& out, const Tuple<std::int64_t, std::i
         throw InvalidArithmeticProgressionStep();
     return start(out, boundsAndStep.get<0>(), boundsAndStep.get<1>(), step);
 }
+
+GUARD_INSPECTORS(type<IntegerRange>(),
+                 property<Shape::Of, lowerBoundOfRange>("lower bound", "lower bounds"),
+                 property<Shape::Of, upperBoundOfRange>("upper bound", "upper bounds"),
+                 iterated<Shape::Keyed, IntegersTo>("integer to", "integers to"),
+                 iterated<Shape::Keyed, IntegersInPair>("integer in", "integers in"),
+                 iterated<Shape::Keyed, IntegersInTriple>("integer in", "integers in"))

@@ -1,3 +1,4 @@
+#include "registry/Inspectors.h"
 #include "Inspectors/Portable/IntegerText.h"
 
 #include <charconv>
@@ -134,3 +135,12 @@ std::optional<std::int64_t> significantDigitsOfInteger(std::int64_t key, std::in
         return kept > kGreatest + 1 ? std::nullopt : std::optional<std::int64_t>(std::int64_t(0 - kept));
     return kept > kGreatest ? std::nullopt : std::optional<std::int64_t>(std::int64_t(kept));
 }
+
+GUARD_INSPECTORS(property<Shape::Keyed, integerFromText>("integer", "integers"),
+                 property<Shape::Keyed, hexadecimalIntegerFromText>("hexadecimal integer", "hexadecimal integers"),
+                 property<Shape::Keyed, hexadecimalStringFromText>("hexadecimal string", "hexadecimal strings"),
+                 property<Shape::KeyedOf, significantDigitsOfInteger>("significant digits", "significant digitss"),
+                 cast<integerAsString>("string"),
+                 cast<integerAsHexadecimal>("hexadecimal"),
+                 cast<integerFromText>("integer"),
+                 cast<stringAsHexadecimal>("hexadecimal"))

@@ -1,3 +1,4 @@
+#include "registry/Inspectors.h"
 #include "Inspectors/Portable/Integers.h"
 
 std::optional<std::int64_t> addIntegers(std::int64_t left, std::int64_t right)
@@ -87,3 +88,16 @@ std::int64_t integerAsInteger(std::int64_t value)
 {
     return value;
 }
+
+GUARD_INSPECTORS(property<Shape::Keyed, integerWithKey>("integer", "integers"),
+                 property<Shape::KeyedOf, bitOfInteger>("bit", "bits"),
+                 property<Shape::Of, absoluteValueOfInteger>("absolute value", "absolute values"),
+                 property<Shape::Global, greatestInteger>("greatest integer", "greatest integers"),
+                 property<Shape::Global, leastInteger>("least integer", "least integers"),
+                 cast<integerAsInteger>("integer"),
+                 unary<kUnaryMinus, negateInteger>(),
+                 binary<kPlus, addIntegers>(),
+                 binary<kMinus, subtractIntegers>(),
+                 binary<kTimes, multiplyIntegers>(),
+                 binary<kDivide, divideIntegers>(),
+                 binary<kMod, integerModulo>())

@@ -1,3 +1,4 @@
+#include "registry/Inspectors.h"
 #include "Inspectors/Portable/NumericAggregates.h"
 
 #include "Inspectors/Portable/FloatingPointArithmetic.h"
@@ -95,3 +96,12 @@ void OfIntegers<FloatingPointAggregate>::add(std::int64_t element)
 
 template class OfIntegers<FloatingPointMean>;
 template class OfIntegers<FloatingPointStandardDeviation>;
+
+GUARD_INSPECTORS(aggregate<IntegerSum>("sum", "sums"),
+                 aggregate<IntegerProduct>("product", "products"),
+                 aggregate<OfIntegers<FloatingPointMean>>("mean", "means"),
+                 aggregate<OfIntegers<FloatingPointStandardDeviation>>("standard deviation", "standard deviations"),
+                 aggregate<FloatingPointSum>("sum", "sums"),
+                 aggregate<FloatingPointProduct>("product", "products"),
+                 aggregate<FloatingPointMean>("mean", "means"),
+                 aggregate<FloatingPointStandardDeviation>("standard deviation", "standard deviations"))

@@ -1,0 +1,20 @@
+#include "driver/AnswerEscaping.h"
+
+void writeEscaped(LineReceiver& output, std::string_view text)
+{
+    static constexpr char kDigits[] = "0123456789abcdef";
+    const char* run = text.data();
+    const char* end = text.data() + text.size();
+    for (const char* at = run; at != end; ++at) {
+        auto byte = static_cast<unsigned char>(*at);
+        if (byte >= 0x20 && byte <= 0x7E && byte != '%')
+            continue;
+        if (at != run)
+            output.Text(run, at);
+        const char escape[3] = {'%', kDigits[byte >> 4], kDigits[byte & 15]};
+        output.Text(escape, escape + 3);
+        run = at + 1;
+    }
+    if (end != run)
+        output.Text(run, end);
+}

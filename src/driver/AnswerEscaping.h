@@ -1,0 +1,8 @@
+#pragma once
+// Writes text into an answer line: bytes 0x20 to 0x7E other than "%" as they
+// are, every other byte as "%" and two lowercase hexadecimal digits.
+#include <string_view>
+
+#include "pipeline/LineReceiver.h"
+
+void writeEscaped(LineReceiver& output, std::string_view text);

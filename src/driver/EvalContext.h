@@ -1,0 +1,25 @@
+#pragma once
+// The evaluation context both modes evaluate under: one InspectorContext
+// with every facet the program's inspectors look up.
+//
+// Storage: the data folder is the storage location joined with
+// "__ArdoData", the global data folder that joined with "__Global"; each is
+// created on disk when first asked for and kept for the run. Library: the
+// process's module table (custom sites: none). Sites and the process table:
+// nothing is available. fillFunctionTables() installs the functions; until
+// then using a facet throws FacetNotFilled.
+#include "registry/ContextFacets.h"
+#include "registry/InspectorContext.h"
+
+class EvalContext : public InspectorContext,
+                    public InspectorStorageContext,
+                    public InspectorSiteContext,
+                    public InspectorProcessTableContext,
+                    public InspectorLibraryContext {
+public:
+    EvalContext() = default;
+
+    // Installs the facets' functions; with `refresh` the site list is loaded
+    // now (there are no sites to load in this program).
+    void fillFunctionTables(bool refresh);
+};

@@ -1,0 +1,9 @@
+#pragma once
+// The machine's monotonic clock, in microseconds since an arbitrary start.
+#include <cstdint>
+
+namespace Platform {
+
+std::uint64_t monotonicMicroseconds();
+
+} // namespace Platform

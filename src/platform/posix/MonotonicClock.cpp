@@ -1,0 +1,14 @@
+#include "platform/MonotonicClock.h"
+
+#include <time.h>
+
+namespace Platform {
+
+std::uint64_t monotonicMicroseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return std::uint64_t(now.tv_sec) * 1000000u + std::uint64_t(now.tv_nsec) / 1000u;
+}
+
+} // namespace Platform

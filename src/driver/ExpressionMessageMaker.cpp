@@ -64,6 +64,10 @@ void ExpressionMessageMaker::describeExpressionFailure()
         unfinishedCommentError(e);
     } catch (const InspectorBlacklisted& e) {
         inspectorBlacklisted(e);
+    } catch (const ExpressionTooDeep& e) {
+        expressionTooDeep(e);
+    } catch (const ExpressionTooLarge& e) {
+        expressionTooLarge(e);
     }
 }
 
@@ -282,6 +286,16 @@ void ExpressionMessageMaker::operationNotDefined(const OperationNotDefined& e)
 void ExpressionMessageMaker::outOfMemory(const std::bad_alloc&)
 {
     append("There's not enough memory.");
+}
+
+void ExpressionMessageMaker::expressionTooDeep(const ExpressionTooDeep&)
+{
+    append("This expression is nested too deeply.");
+}
+
+void ExpressionMessageMaker::expressionTooLarge(const ExpressionTooLarge&)
+{
+    append("This expression is too long.");
 }
 
 // A program exception reads "<known>" and its class; anything else gets the

@@ -78,6 +78,7 @@ public:
     const TypeRecord* type = nullptr;  // result type, set by bind
     bool plural = false;               // may have any number of values
     const NodeKind kind;
+    std::uint32_t depth = 1;           // levels of the subtree, set by the tree
     Expression* nextBuilt = nullptr;   // the tree's list of all its nodes
 };
 

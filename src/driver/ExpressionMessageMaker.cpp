@@ -68,6 +68,8 @@ void ExpressionMessageMaker::describeExpressionFailure()
         expressionTooDeep(e);
     } catch (const ExpressionTooLarge& e) {
         expressionTooLarge(e);
+    } catch (const TupleTypeTooLong& e) {
+        tupleTypeTooLong(e);
     }
 }
 
@@ -296,6 +298,11 @@ void ExpressionMessageMaker::expressionTooDeep(const ExpressionTooDeep&)
 void ExpressionMessageMaker::expressionTooLarge(const ExpressionTooLarge&)
 {
     append("This expression is too long.");
+}
+
+void ExpressionMessageMaker::tupleTypeTooLong(const TupleTypeTooLong&)
+{
+    append("This expression has a very long tuple.");
 }
 
 // A program exception reads "<known>" and its class; anything else gets the

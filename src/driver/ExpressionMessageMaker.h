@@ -75,6 +75,7 @@ protected:
     virtual void outOfMemory(const std::bad_alloc& e);
     virtual void expressionTooDeep(const ExpressionTooDeep& e);
     virtual void expressionTooLarge(const ExpressionTooLarge& e);
+    virtual void tupleTypeTooLong(const TupleTypeTooLong& e);
 
     // What is left when no table knows the exception.
     virtual void understandingFallback();

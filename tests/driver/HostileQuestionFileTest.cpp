@@ -8,20 +8,10 @@
 #include <vector>
 
 #include "driver/QuestionAndAnswerMode.h"
+#include "support/RepeatedText.h"
 #include "support/TempDirectory.h"
 
 namespace {
-
-// `count` copies of `piece`, made by doubling (megabytes are made often).
-std::string repeat(std::string_view piece, std::size_t count)
-{
-    std::string text(piece);
-    text.reserve(piece.size() * count);
-    while (text.size() * 2 <= piece.size() * count)
-        text += text;
-    text.append(text, 0, piece.size() * count - text.size());
-    return count ? text : std::string();
-}
 
 std::string answerFile(const std::string& questions)
 {
@@ -75,6 +65,13 @@ TEST(HostileQuestionFile, DeeplyNestedQuestionsAreRefusedOneByOne)
     input += "Q: 1+1\n";
     expected += kAfter;
     expectSame(answerFile(input), expected, "deep questions");
+}
+
+TEST(HostileQuestionFile, ATupleOfManyElementsIsRefusedWithItsOwnSentence)
+{
+    const std::string wide = "(" + repeat("1, ", 200) + "1) = (1, 2)";
+    expectSame(answerFile("Q: " + wide + "\nQ: 1+1\n"),
+               "Q: " + wide + "\r\nE: This expression has a very long tuple.\r\n\r\n" + kAfter, "wide tuple");
 }
 
 TEST(HostileQuestionFile, HugeLinesGetTheLexersAnswers)

@@ -1,7 +1,8 @@
 // The bounds on one expression: the tree refuses a node past the depth or
 // node-count bound; text nested past the bound, in any construct, is
-// refused with ExpressionTooDeep; and the deepest text that is accepted
-// binds and evaluates in half of the default 8 MB stack.
+// refused with ExpressionTooDeep; the deepest text that is accepted binds
+// and evaluates in half of the default 8 MB stack; a tuple whose type name
+// would be too long is refused.
 #include <gtest/gtest.h>
 
 #include <pthread.h>
@@ -16,19 +17,10 @@
 #include "guard/GuardEvaluator.h"
 #include "guard/OperatorExpressions.h"
 #include "registry/CoreValues.h"
+#include "registry/RegistryErrors.h"
+#include "support/RepeatedText.h"
 
 namespace {
-
-// `count` copies of `piece`, made by doubling (megabytes are made often).
-std::string repeat(std::string_view piece, std::size_t count)
-{
-    std::string text(piece);
-    text.reserve(piece.size() * count);
-    while (text.size() * 2 <= piece.size() * count)
-        text += text;
-    text.append(text, 0, piece.size() * count - text.size());
-    return count ? text : std::string();
-}
 
 // The error's class ("class X"), or the values joined by "|".
 std::string ask(GuardEvaluator& evaluator, const std::string& text)
@@ -93,7 +85,6 @@ const std::vector<Nesting>& nestings()
         {"if", [](std::size_t n) { return repeat("if true then ", n) + "1" + repeat(" else 0", n); }, same("1")},
         {"collection", [](std::size_t n) { return "number of (0" + repeat("; 1", n) + ")"; },
          [](std::size_t n) { return std::to_string(n + 1); }},
-        {"tuple", [](std::size_t n) { return "item 0 of (7" + repeat(", 1", n) + ")"; }, same("7")},
     };
     return all;
 }
@@ -184,4 +175,15 @@ TEST(ExpressionLimits, AShallowExpressionWithTooManyNodesIsRefused)
     GuardEvaluator evaluator(&context);
     EXPECT_EQ(ask(evaluator, balanced(16)), "65536");
     EXPECT_EQ(ask(evaluator, balanced(17)), "class ExpressionTooLarge");
+}
+
+TEST(ExpressionLimits, ATupleWhoseTypeNameWouldBeTooLongIsRefused)
+{
+    // "( integer, ... )" takes 9 bytes an element and 4 more.
+    const std::size_t widest = (kMaxTupleTypeName - 4 + 2) / 9;
+    InspectorContext context;
+    GuardEvaluator evaluator(&context);
+    EXPECT_EQ(ask(evaluator, "item " + std::to_string(widest - 1) + " of (0" + repeat(", 7", widest - 1) + ")"), "7");
+    EXPECT_EQ(ask(evaluator, "item 0 of (0" + repeat(", 7", widest) + ")"), "class TupleTypeTooLong");
+    EXPECT_EQ(ask(evaluator, "item 0 of (0" + repeat(", 7", 100000) + ")"), "class ExpressionTooDeep");
 }

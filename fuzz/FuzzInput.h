@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -65,9 +66,9 @@ void feedInChunks(std::string_view text, std::uint8_t selector, Feed&& feed)
     }
 }
 
-// A folder of the process's own under the temporary folder (or /dev/shm,
-// which keeps the files in memory), made on first use and left for the
-// system to clean: a fuzzing process may end at any moment.
+// A folder of the process's own under /dev/shm (which keeps the files in
+// memory) or the temporary folder, made on first use and removed with its
+// files when the process exits normally (a crash leaves it behind).
 inline const std::string& scratchFolder()
 {
     static const std::string folder = [] {
@@ -77,6 +78,13 @@ inline const std::string& scratchFolder()
             fail("cannot make a scratch folder", pattern);
         return pattern;
     }();
+    static const bool removedAtExit = [] {
+        return std::atexit([] {
+            std::error_code ignored;
+            std::filesystem::remove_all(scratchFolder(), ignored);
+        }) == 0;
+    }();
+    (void)removedAtExit;
     return folder;
 }
 

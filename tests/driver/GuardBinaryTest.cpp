@@ -118,3 +118,16 @@ TEST_F(GuardBinary, UnusableDestinationIsAnEvaluateFailure)
         EXPECT_EQ(result.err, "evaluate failure\n") << destination;
     }
 }
+
+TEST_F(GuardBinary, AnAnswerFileAskedAgainGivesTheSameAnswers)
+{
+    std::string source = temp.Write("in.txt", "A comment: kept\nQ: 1 +\n  2\nQ: (1;2) whose (it > 1)\n"
+                                              "Q: \"a\" & \"%25\"\nQ: 1/0\nQ: 1 +\nI: dropped\n\nplain line\n");
+    ProgramRun first = run({source, temp / "answers.txt", "Types"});
+    ASSERT_EQ(first.exitCode, 0);
+    std::string answers = TempDirectory::Read(temp / "answers.txt");
+    EXPECT_NE(answers.find("A: a%25\r\n"), std::string::npos) << answers;
+    ProgramRun second = run({temp / "answers.txt", temp / "again.txt", "Types"});
+    ASSERT_EQ(second.exitCode, 0);
+    EXPECT_EQ(TempDirectory::Read(temp / "again.txt"), answers);
+}

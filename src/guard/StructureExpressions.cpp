@@ -275,7 +275,7 @@ EvalCode WhoseExpression::filter(EvalCode code)
         value = nullptr;
         if (code || !object->value)
             return code;
-        if (accepts()) {
+        if (condition->once ? acceptsOnce() : accepts()) {
             value = object->value;
             return kEvalOk;
         }
@@ -285,6 +285,19 @@ EvalCode WhoseExpression::filter(EvalCode code)
                 InspectorThread::interruptionPoint();
         }
         code = objectCursor_.advance();
+    }
+}
+
+// A condition of one value accepts when that value is true.
+bool WhoseExpression::acceptsOnce()
+{
+    try {
+        const void* accepted = condition->evaluateOnce();
+        return accepted && *static_cast<const bool*>(accepted);
+    } catch (const InspectorInterruption&) {
+        throw;
+    } catch (...) {
+        return false;
     }
 }
 

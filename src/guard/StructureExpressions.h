@@ -114,6 +114,7 @@ public:
 private:
     EvalCode filter(EvalCode code);
     bool accepts();
+    bool acceptsOnce();
     ChildCursor objectCursor_;
     bool interruptible_ = false;
 };

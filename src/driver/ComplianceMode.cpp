@@ -1,17 +1,11 @@
 #include "driver/ComplianceMode.h"
 
 #include "driver/CommandLine.h"
-#include "driver/ComplianceDocument.h"
-#include "driver/ComplianceResponse.h"
 #include "driver/ExpressionMessageMaker.h"
 #include "driver/GuardReceiver.h"
 #include "driver/Stopwatch.h"
 
-namespace {
-
-// Adds the response items of one compliance item; returns whether all of
-// them were "True" (and none failed).
-bool evaluateItem(InspectorContext& context, const ComplianceItem& item, ComplianceResponse& response)
+bool evaluateComplianceItem(InspectorContext& context, const ComplianceItem& item, ComplianceResponse& response)
 {
     StringGuardReceiver receiver(context);
     ExpressionMessageMaker messages;
@@ -65,15 +59,13 @@ bool evaluateItem(InspectorContext& context, const ComplianceItem& item, Complia
     return allTrue;
 }
 
-} // namespace
-
 bool runComplianceMode(const FileLocation& source, const FileLocation& destination, EvalContext& context)
 {
     ComplianceDocument document(source);
     ComplianceResponse response;
     bool allTrue = true;
     for (const ComplianceItem& item : document.items()) {
-        if (!evaluateItem(context, item, response))
+        if (!evaluateComplianceItem(context, item, response))
             allTrue = false;
     }
     response.write(destination);

@@ -14,7 +14,13 @@
 // The document is read completely first (its errors, see
 // ComplianceDocument.h, pass out and nothing is written); the destination
 // is created only after every item has been evaluated.
+#include "driver/ComplianceDocument.h"
+#include "driver/ComplianceResponse.h"
 #include "driver/EvalContext.h"
 #include "platform/FileLocation.h"
+
+// Evaluates one item into `response` (a failed item's type is "<error>");
+// returns whether every result it added was "True".
+bool evaluateComplianceItem(InspectorContext& context, const ComplianceItem& item, ComplianceResponse& response);
 
 bool runComplianceMode(const FileLocation& source, const FileLocation& destination, EvalContext& context);

@@ -15,6 +15,7 @@
 // "Expression", "Description" and "Comment" is taken (the last one of a name
 // wins, a missing one is empty); names are compared byte for byte. The views
 // point into the document and stay valid as long as it lives.
+#include <cstddef>
 #include <string_view>
 #include <vector>
 

@@ -18,6 +18,7 @@
 // The texts are escaped as XML content; the type and the time are not
 // written. Without items the root's start and end tags share one line.
 // File errors pass through.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>

@@ -131,6 +131,7 @@ TEST_F(GuardBinary, AnAnswerFileAskedAgainGivesTheSameAnswers)
     ProgramRun second = run({temp / "answers.txt", temp / "again.txt", "Types"});
     ASSERT_EQ(second.exitCode, 0);
     EXPECT_EQ(TempDirectory::Read(temp / "again.txt"), answers);
+}
 
 TEST_F(GuardBinary, ComplianceFileErrorsEndTheRunWithoutAResponse)
 {

@@ -75,9 +75,13 @@ struct UnaryRow {
     const char* use;
 };
 
+// Whether values of a type can be hashed (and so signed).
+enum class Hashing { Yes, No, Unsaid };
+
 struct TypeRow {
     const char* name;
     const char* base;
+    Hashing hashing;
 };
 
 // Rows are listed under the type of their direct object (a global property
@@ -90,13 +94,29 @@ const std::set<std::string> kCoreTypes = {
     "string with multiplicity",
 };
 
+constexpr Hashing yes = Hashing::Yes;
+constexpr Hashing no = Hashing::No;
 const std::vector<TypeRow> kTypes = {
-    {"", nullptr}, {"boolean", nullptr}, {"integer", nullptr}, {"string", nullptr}, {"undefined", nullptr},
-    {"type", nullptr}, {"property", nullptr}, {"binary operator", nullptr}, {"unary operator", nullptr},
-    {"cast", nullptr}, {"floating point", nullptr}, {"hertz", nullptr}, {"bit set", nullptr},
-    {"integer range", nullptr}, {"integer set", nullptr}, {"string set", nullptr},
-    {"integer with multiplicity", "integer"}, {"floating point with multiplicity", "floating point"},
-    {"hertz with multiplicity", "hertz"}, {"string with multiplicity", "string"},
+    {"", nullptr, no},
+    {"boolean", nullptr, yes},
+    {"integer", nullptr, yes},
+    {"string", nullptr, yes},
+    {"undefined", nullptr, no},
+    {"type", nullptr, no},
+    {"property", nullptr, no},
+    {"binary operator", nullptr, no},
+    {"unary operator", nullptr, no},
+    {"cast", nullptr, no},
+    {"floating point", nullptr, no},
+    {"hertz", nullptr, yes},
+    {"bit set", nullptr, yes},
+    {"integer range", nullptr, Hashing::Unsaid},
+    {"integer set", nullptr, Hashing::Unsaid},
+    {"string set", nullptr, Hashing::Unsaid},
+    {"integer with multiplicity", "integer", no},
+    {"floating point with multiplicity", "floating point", no},
+    {"hertz with multiplicity", "hertz", no},
+    {"string with multiplicity", "string", no},
 };
 
 #define FP "floating point \"1.5\""
@@ -535,7 +555,7 @@ const TypeRecord* typeNamed(const char* name)
     return InspectorRegistry::get().findType(name);
 }
 
-TEST(CoreCatalogue, TypesAreRegisteredOnceWithTheirBases)
+TEST(CoreCatalogue, TypesAreRegisteredOnceWithTheirBasesAndHashes)
 {
     for (const TypeRow& row : kTypes) {
         SCOPED_TRACE(row.name);
@@ -545,6 +565,9 @@ TEST(CoreCatalogue, TypesAreRegisteredOnceWithTheirBases)
         EXPECT_EQ(registrations, 1);
         const TypeRecord* type = typeNamed(row.name);
         ASSERT_NE(type, nullptr);
+        if (row.hashing != Hashing::Unsaid) {
+            EXPECT_EQ(type->hash != nullptr, row.hashing == Hashing::Yes);
+        }
         if (!row.base) {
             EXPECT_EQ(type->base, nullptr);
             continue;

@@ -74,3 +74,8 @@ Q: minimum of (true; false)
 
 Q: unique values of (true; false)
 
+Every element is read, even after the result is settled.
+Q: conjunction of (false; error "x")
+
+Q: disjunction of (true; error "x")
+

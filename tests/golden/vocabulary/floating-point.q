@@ -395,3 +395,5 @@ Q: less significance 1 of floating point "99.6"
 
 Q: less significance 1 of floating point "99.6" as scientific notation
 
+Q: 9007199254740993 = floating point "9007199254740992"
+

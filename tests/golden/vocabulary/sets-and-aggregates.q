@@ -212,3 +212,10 @@ Q: sum of (floating point "inf"; floating point "-inf")
 
 Q: mean of (1; floating point "2")
 
+Strings are ordered byte by byte, bytes from 128 up after the ASCII letters.
+Q: elements of set of ("%e9"; "a"; "%00"; "")
+
+Q: unique values of ("%e9"; "a"; "%e9")
+
+Q: size of set of ("a%00b"; "a%00c"; "a")
+

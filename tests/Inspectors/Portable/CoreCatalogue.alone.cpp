@@ -285,12 +285,13 @@ std::vector<PropertyRow> propertyRows()
     static std::deque<std::string> texts;  // keeps the composed expressions alive
     auto text = [](std::string s) { return texts.emplace_back(std::move(s)).c_str(); };
     for (const Ordered& o : kOrdered) {
-        rows.push_back({A, "unique value", "unique values", "", o.type, o.withMultiplicity, text(std::string("@ of ") + o.values)});
+        const char* ofValues = text(std::string("@ of ") + o.values);
+        rows.push_back({A, "unique value", "unique values", "", o.type, o.withMultiplicity, ofValues});
         rows.push_back({P, "multiplicity", "multiplicities", "", o.withMultiplicity, "integer",
                         text(std::string("@ of unique value of ") + o.values)});
-        rows.push_back({A, "minimum", "minima", "", o.type, o.type, text(std::string("@ of ") + o.values)});
-        rows.push_back({A, "maximum", "maxima", "", o.type, o.type, text(std::string("@ of ") + o.values)});
-        rows.push_back({A, "extrema", "extremas", "", o.type, o.extrema, text(std::string("@ of ") + o.values)});
+        rows.push_back({A, "minimum", "minima", "", o.type, o.type, ofValues});
+        rows.push_back({A, "maximum", "maxima", "", o.type, o.type, ofValues});
+        rows.push_back({A, "extrema", "extremas", "", o.type, o.extrema, ofValues});
     }
 
     // The set bundle of integers and strings.

@@ -5,6 +5,7 @@
 #include "crypto/CryptoInitialization.h"
 #include "driver/CommandLine.h"
 #include "driver/ComplianceMode.h"
+#include "driver/EvalContext.h"
 #include "driver/ExceptionGuard.h"
 #include "driver/QuestionAndAnswerMode.h"
 #include "platform/ExecutableLocation.h"
@@ -43,7 +44,11 @@ bool prepareProcess()
 int runMode(const CommandLineOptions& options, const FileLocation& source, const FileLocation& destination)
 {
     if (options.compliance) {
-        if (runComplianceMode(source, destination)) {
+        // No application-usage data is kept in this program, so there is no
+        // summary to refresh before the context is made.
+        EvalContext context;
+        context.fillFunctionTables(true);
+        if (runComplianceMode(source, destination, context)) {
             std::fprintf(stderr, "All results were 'True'\n");
             return 0;
         }

@@ -22,6 +22,7 @@ bool bindConstant(Expression& node, const TypeRecord* type)
 {
     node.type = type;
     node.plural = false;
+    node.once = node.kind != NodeKind::World;
     return type->hash != nullptr;
 }
 

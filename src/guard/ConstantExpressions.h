@@ -26,6 +26,7 @@ public:
     EvalCode next() override;
     void close() override;
     bool bind(Expression* itTarget, StackAllocatorBase& allocator) override;
+    const void* evaluateOnce() override { return &literal; }
 
     String literal;
 };
@@ -37,6 +38,7 @@ public:
     EvalCode next() override;
     void close() override;
     bool bind(Expression* itTarget, StackAllocatorBase& allocator) override;
+    const void* evaluateOnce() override { return &literal; }
 
     std::int64_t literal;
 };
@@ -49,6 +51,7 @@ public:
     EvalCode next() override;
     void close() override;
     bool bind(Expression* itTarget, StackAllocatorBase& allocator) override;
+    const void* evaluateOnce() override { return nullptr; }
 };
 
 class ItExpression final : public Expression {
@@ -58,6 +61,7 @@ public:
     EvalCode next() override;
     void close() override;
     bool bind(Expression* itTarget, StackAllocatorBase& allocator) override;
+    const void* evaluateOnce() override { return target->value; }
 
     Expression* target = nullptr;  // set by bind
 };

@@ -72,11 +72,17 @@ public:
     // Returns whether the subtree's values can be signed.
     virtual bool bind(Expression* itTarget, StackAllocatorBase& allocator) = 0;
 
+    // For a node bound as `once`: its one value, or null when it has none,
+    // computed without opening a stream (nothing is left to close). Literals,
+    // "it", and operators, "not", "and" and "or" over such nodes qualify.
+    virtual const void* evaluateOnce() { return nullptr; }
+
     bool singular() const { return !plural; }
 
     const void* value = nullptr;       // current value, null when none
     const TypeRecord* type = nullptr;  // result type, set by bind
     bool plural = false;               // may have any number of values
+    bool once = false;                 // evaluateOnce() gives its value
     const NodeKind kind;
     std::uint32_t depth = 1;           // levels of the subtree, set by the tree
     Expression* nextBuilt = nullptr;   // the tree's list of all its nodes

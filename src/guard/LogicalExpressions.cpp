@@ -18,13 +18,13 @@ bool bindCondition(Expression* operand, Expression* itTarget, StackAllocatorBase
 }
 
 // Reads the one boolean of a singular operand and finishes it.
-EvalCode readCondition(Expression* operand, bool& result)
+EvalCode readCondition(SingularOperand& operand, bool& result)
 {
-    ChildCursor cursor(operand, true);
-    if (EvalCode code = cursor.start())
+    const void* value = nullptr;
+    if (EvalCode code = operand.start(value))
         return code;
-    result = *static_cast<const bool*>(operand->value);
-    return cursor.finish();
+    result = *static_cast<const bool*>(value);
+    return operand.finish();
 }
 
 const TypeRecord* commonTypeOf(const Expression* a, const Expression* b)
@@ -43,6 +43,9 @@ bool ShortCircuitExpression::bind(Expression* itTarget, StackAllocatorBase& allo
     bool rightSigned = bindCondition(right, itTarget, allocator);
     type = InspectorRegistry::get().booleanType();
     plural = false;
+    left_.bind(left);
+    right_.bind(right);
+    once = left->once && right->once;
     return leftSigned && rightSigned;
 }
 
@@ -50,15 +53,20 @@ EvalCode ShortCircuitExpression::first()
 {
     value = nullptr;
     bool leftValue = false;
-    if (EvalCode code = readCondition(left, leftValue))
+    if (EvalCode code = readCondition(left_, leftValue))
         return code;
     if (leftValue == shortCircuitValue_) {
         result_ = leftValue;
-    } else if (EvalCode code = readCondition(right, result_)) {
+    } else if (EvalCode code = readCondition(right_, result_)) {
         return code;
     }
     value = &result_;
     return kEvalOk;
+}
+
+const void* ShortCircuitExpression::evaluateOnce()
+{
+    return first() == kEvalOk ? value : nullptr;
 }
 
 EvalCode ShortCircuitExpression::next()
@@ -79,6 +87,7 @@ bool IfExpression::bind(Expression* itTarget, StackAllocatorBase& allocator)
     bool elseSigned = elseBranch->bind(itTarget, allocator);
     type = commonTypeOf(thenBranch, elseBranch);
     plural = thenBranch->plural || elseBranch->plural;
+    condition_.bind(condition);
     return conditionSigned && thenSigned && elseSigned;
 }
 
@@ -86,7 +95,7 @@ EvalCode IfExpression::first()
 {
     value = nullptr;
     bool conditionValue = false;
-    if (EvalCode code = readCondition(condition, conditionValue))
+    if (EvalCode code = readCondition(condition_, conditionValue))
         return code;
     chosen_ = ChildCursor(conditionValue ? thenBranch : elseBranch, false);
     EvalCode code = chosen_.start();

@@ -2,6 +2,7 @@
 // Nodes that choose what to evaluate: "and" and "or" (short-circuit), "if
 // then else", and "|" (the right operand stands in when the left one fails).
 #include "guard/Expression.h"
+#include "guard/SingularOperand.h"
 
 // "and" (short-circuit value false) and "or" (short-circuit value true).
 class ShortCircuitExpression : public Expression {
@@ -14,6 +15,7 @@ public:
     EvalCode next() override;
     void close() override;
     bool bind(Expression* itTarget, StackAllocatorBase& allocator) override;
+    const void* evaluateOnce() override;
 
     Expression* left;
     Expression* right;
@@ -21,6 +23,8 @@ public:
 private:
     bool shortCircuitValue_;
     bool result_ = false;
+    SingularOperand left_;
+    SingularOperand right_;
 };
 
 class AndExpression final : public ShortCircuitExpression {
@@ -49,6 +53,7 @@ public:
     Expression* elseBranch;
 
 private:
+    SingularOperand condition_;
     ChildCursor chosen_;
 };
 

@@ -84,21 +84,29 @@ bool UnaryOperatorExpression::bind(Expression* itTarget, StackAllocatorBase& all
     type = record->resultType;
     plural = false;
     result_ = allocator.allocate(type->valueSize);
-    cursor_ = ChildCursor(operand, true);
+    operand_.bind(operand);
+    once = operand->once;
     return record->dependency && operandSigned;
+}
+
+const void* UnaryOperatorExpression::evaluateOnce()
+{
+    const void* operandValue = nullptr;
+    if (operand_.start(operandValue))
+        return nullptr;
+    return callAdapter(record, result_, operandValue, operandValue) ? result_ : nullptr;
 }
 
 EvalCode UnaryOperatorExpression::first()
 {
     value = nullptr;
-    if (EvalCode code = cursor_.start())
+    const void* operandValue = nullptr;
+    if (EvalCode code = operand_.start(operandValue))
         return code;
-    if (!operand->value)
-        return kEvalOk;
-    if (callAdapter(record, result_, operand->value, operand->value))
+    if (callAdapter(record, result_, operandValue, operandValue))
         value = result_;
     else
-        cursor_.discard();
+        operand_.discard();
     return kEvalOk;
 }
 
@@ -107,13 +115,13 @@ EvalCode UnaryOperatorExpression::next()
     if (!value)
         return kEvalOk;
     value = nullptr;
-    return cursor_.finish();
+    return operand_.finish();
 }
 
 void UnaryOperatorExpression::close()
 {
     value = nullptr;
-    cursor_.discard();
+    operand_.discard();
 }
 
 bool LogicalNotExpression::bind(Expression* itTarget, StackAllocatorBase& allocator)
@@ -123,16 +131,27 @@ bool LogicalNotExpression::bind(Expression* itTarget, StackAllocatorBase& alloca
     requireBoolean(operand);
     type = InspectorRegistry::get().booleanType();
     plural = false;
-    cursor_ = ChildCursor(operand, true);
+    operand_.bind(operand);
+    once = operand->once;
     return operandSigned;
+}
+
+const void* LogicalNotExpression::evaluateOnce()
+{
+    const void* operandValue = nullptr;
+    if (operand_.start(operandValue))
+        return nullptr;
+    result_ = !*static_cast<const bool*>(operandValue);
+    return &result_;
 }
 
 EvalCode LogicalNotExpression::first()
 {
     value = nullptr;
-    if (EvalCode code = cursor_.start())
+    const void* operandValue = nullptr;
+    if (EvalCode code = operand_.start(operandValue))
         return code;
-    result_ = !*static_cast<const bool*>(operand->value);
+    result_ = !*static_cast<const bool*>(operandValue);
     value = &result_;
     return kEvalOk;
 }
@@ -142,13 +161,13 @@ EvalCode LogicalNotExpression::next()
     if (!value)
         return kEvalOk;
     value = nullptr;
-    return cursor_.finish();
+    return operand_.finish();
 }
 
 void LogicalNotExpression::close()
 {
     value = nullptr;
-    cursor_.discard();
+    operand_.discard();
 }
 
 bool BinaryOperatorExpression::bind(Expression* itTarget, StackAllocatorBase& allocator)
@@ -161,25 +180,37 @@ bool BinaryOperatorExpression::bind(Expression* itTarget, StackAllocatorBase& al
     type = record->resultType;
     plural = false;
     result_ = allocator.allocate(type->valueSize);
-    leftCursor_ = ChildCursor(left, true);
-    rightCursor_ = ChildCursor(right, true);
+    left_.bind(left);
+    right_.bind(right);
+    once = left->once && right->once;
     return record->dependency && leftSigned && rightSigned;
+}
+
+const void* BinaryOperatorExpression::evaluateOnce()
+{
+    const void* leftValue = nullptr;
+    const void* rightValue = nullptr;
+    if (left_.start(leftValue) || right_.start(rightValue))
+        return nullptr;
+    return callAdapter(record, result_, leftValue, rightValue) ? result_ : nullptr;
 }
 
 EvalCode BinaryOperatorExpression::first()
 {
     value = nullptr;
-    if (EvalCode code = leftCursor_.start())
+    const void* leftValue = nullptr;
+    const void* rightValue = nullptr;
+    if (EvalCode code = left_.start(leftValue))
         return code;
-    if (EvalCode code = rightCursor_.start()) {
-        leftCursor_.discard();
+    if (EvalCode code = right_.start(rightValue)) {
+        left_.discard();
         return code;
     }
-    if (callAdapter(record, result_, left->value, right->value)) {
+    if (callAdapter(record, result_, leftValue, rightValue)) {
         value = result_;
     } else {
-        leftCursor_.discard();
-        rightCursor_.discard();
+        left_.discard();
+        right_.discard();
     }
     return kEvalOk;
 }
@@ -193,6 +224,6 @@ EvalCode BinaryOperatorExpression::next()
 void BinaryOperatorExpression::close()
 {
     value = nullptr;
-    leftCursor_.discard();
-    rightCursor_.discard();
+    left_.discard();
+    right_.discard();
 }

@@ -3,6 +3,7 @@
 // "as" casts, the conversions the evaluator adds to reach a required type,
 // unary minus, logical not and the twelve binary operators.
 #include "guard/Expression.h"
+#include "guard/SingularOperand.h"
 #include "registry/CoreValues.h"
 
 struct CastRecord;
@@ -66,13 +67,14 @@ public:
     EvalCode next() override;
     void close() override;
     bool bind(Expression* itTarget, StackAllocatorBase& allocator) override;
+    const void* evaluateOnce() override;
 
     Expression* operand;
     unsigned operatorIndex;
     const UnaryOperatorRecord* record = nullptr;
 
 private:
-    ChildCursor cursor_;
+    SingularOperand operand_;
     void* result_ = nullptr;
 };
 
@@ -83,11 +85,12 @@ public:
     EvalCode next() override;
     void close() override;
     bool bind(Expression* itTarget, StackAllocatorBase& allocator) override;
+    const void* evaluateOnce() override;
 
     Expression* operand;
 
 private:
-    ChildCursor cursor_;
+    SingularOperand operand_;
     bool result_ = false;
 };
 
@@ -101,6 +104,7 @@ public:
     EvalCode next() override;
     void close() override;
     bool bind(Expression* itTarget, StackAllocatorBase& allocator) override;
+    const void* evaluateOnce() override;
 
     Expression* left;
     Expression* right;
@@ -108,7 +112,7 @@ public:
     const BinaryOperatorRecord* record = nullptr;
 
 private:
-    ChildCursor leftCursor_;
-    ChildCursor rightCursor_;
+    SingularOperand left_;
+    SingularOperand right_;
     void* result_ = nullptr;
 };

@@ -6,6 +6,9 @@
 
 namespace {
 
+// A value slot that always holds the world value, for a node without operands.
+const void* const kWorldSlot = &kWorldValue;
+
 // Calls an adapter; an inspector's NoSuchObject means no value.
 bool call(InspectorAdapter adapter, void* result, const void* key, const void* object, void* state,
           const PropertyRecord* record)
@@ -43,6 +46,8 @@ bool PropertyExpression::bind(Expression* itTarget, StackAllocatorBase& allocato
         record->constructState(state_);
     if (operand_)
         cursor_ = ChildCursor(operand_, operand_->singular());
+    keySlot_ = key ? &key->value : operand_ ? &operand_->value : &kWorldSlot;
+    objectSlot_ = object ? &object->value : operand_ ? &operand_->value : &kWorldSlot;
     return record->dependency && operandSigned;
 }
 
@@ -59,6 +64,17 @@ EvalCode PropertyExpression::next()
 {
     if (!value)
         return kEvalOk;
+    // The common case of a plural property on its way through one operand
+    // value, kept out of the general state machine.
+    if (phase_ == Phase::OperandNext) {
+        allocator_->release(mark_);
+        if (call(record->perOperandNext, result_, *keySlot_, *objectSlot_, state_, record)) {
+            if (interruptible_)
+                InspectorThread::interruptionPoint();
+            return kEvalOk;
+        }
+        phase_ = Phase::AdvanceOperand;
+    }
     value = nullptr;
     return run();
 }
@@ -70,6 +86,17 @@ void PropertyExpression::close()
     cursor_.discard();
 }
 
+// An aggregate takes every operand value without yielding any.
+EvalCode PropertyExpression::aggregateOperands()
+{
+    while (operand_->value) {
+        call(record->perOperand, result_, *keySlot_, *objectSlot_, state_, record);
+        if (EvalCode code = cursor_.advance())
+            return code;
+    }
+    return kEvalOk;
+}
+
 EvalCode PropertyExpression::produced(bool fromNext)
 {
     value = result_;
@@ -78,19 +105,6 @@ EvalCode PropertyExpression::produced(bool fromNext)
     return kEvalOk;
 }
 
-const void* PropertyExpression::keyValue() const
-{
-    if (key)
-        return key->value;
-    return operand_ ? operand_->value : &kWorldValue;
-}
-
-const void* PropertyExpression::objectValue() const
-{
-    if (object)
-        return object->value;
-    return operand_ ? operand_->value : &kWorldValue;
-}
 
 EvalCode PropertyExpression::run()
 {
@@ -122,13 +136,21 @@ EvalCode PropertyExpression::run()
             break;
         case Phase::WorldOperand:
         case Phase::Operand:
+            if (phase_ == Phase::Operand && record->kind == PropertyKind::Aggregate) {
+                if (EvalCode code = aggregateOperands()) {
+                    phase_ = Phase::Done;
+                    return code;
+                }
+                phase_ = Phase::End;
+                break;
+            }
             if (phase_ == Phase::Operand && !operand_->value) {
                 phase_ = Phase::End;
                 break;
             }
             mark_ = allocator_->mark();
             phase_ = phase_ == Phase::WorldOperand ? Phase::End : Phase::AdvanceOperand;
-            if (call(record->perOperand, result_, keyValue(), objectValue(), state_, record)) {
+            if (call(record->perOperand, result_, *keySlot_, *objectSlot_, state_, record)) {
                 if (record->iterated)
                     phase_ = phase_ == Phase::End ? Phase::WorldOperandNext : Phase::OperandNext;
                 return produced(false);
@@ -137,7 +159,7 @@ EvalCode PropertyExpression::run()
         case Phase::WorldOperandNext:
         case Phase::OperandNext:
             allocator_->release(mark_);
-            if (call(record->perOperandNext, result_, keyValue(), objectValue(), state_, record))
+            if (call(record->perOperandNext, result_, *keySlot_, *objectSlot_, state_, record))
                 return produced(true);
             phase_ = phase_ == Phase::WorldOperandNext ? Phase::End : Phase::AdvanceOperand;
             break;

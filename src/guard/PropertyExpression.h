@@ -48,11 +48,13 @@ private:
         Done,
     };
     EvalCode run();
+    EvalCode aggregateOperands();
     EvalCode produced(bool fromNext);
-    const void* keyValue() const;
-    const void* objectValue() const;
 
     Expression* operand_ = nullptr;  // the one operand the node iterates (key, else object)
+    // Where the current key and direct-object values are found.
+    const void* const* keySlot_ = nullptr;
+    const void* const* objectSlot_ = nullptr;
     ChildCursor cursor_;
     void* result_ = nullptr;
     void* state_ = nullptr;

@@ -29,55 +29,30 @@ bool ComputedPropertyExpression::bind(Expression* itTarget, StackAllocatorBase& 
     bool leftSigned = left->bind(object->itTarget(), allocator);
     type = left->type;
     plural = left->plural || object->plural;
-    objectCursor_ = ChildCursor(object, object->singular());
-    leftCursor_ = ChildCursor(left, left->singular());
+    loops_.bind(object, left);
     return objectSigned && leftSigned;
 }
 
 EvalCode ComputedPropertyExpression::first()
 {
-    return fromObject(objectCursor_.start());
+    return positioned(loops_.start());
 }
 
 EvalCode ComputedPropertyExpression::next()
 {
-    return fromLeft(leftCursor_.advance());
+    return positioned(loops_.advance());
 }
 
 void ComputedPropertyExpression::close()
 {
     value = nullptr;
-    leftCursor_.discard();
-    objectCursor_.discard();
+    loops_.close();
 }
 
-// The object has just been started or advanced: find the next left value.
-EvalCode ComputedPropertyExpression::fromObject(EvalCode code)
+EvalCode ComputedPropertyExpression::positioned(EvalCode code)
 {
-    value = nullptr;
-    if (code || !object->value)
-        return code;
-    return fromLeft(leftCursor_.start());
-}
-
-// The left expression has just been started or advanced.
-EvalCode ComputedPropertyExpression::fromLeft(EvalCode code)
-{
-    for (;;) {
-        value = nullptr;
-        if (code) {
-            objectCursor_.discard();
-            return code;
-        }
-        if (left->value) {
-            value = left->value;
-            return kEvalOk;
-        }
-        code = objectCursor_.advance();
-        if (code || !object->value)
-            return code;
-        code = leftCursor_.start();
-    }
+    value = code == kEvalOk && loops_.positioned() ? left->value : nullptr;
+    return code;
 }
 
 // --- tuple: the first element outer, the rest inner ---
@@ -88,55 +63,35 @@ bool TupleExpression::bind(Expression* itTarget, StackAllocatorBase& allocator)
     bool restSigned = rest->bind(itTarget, allocator);
     type = InspectorRegistry::get().tupleType(firstElement->type, rest->type);
     plural = firstElement->plural || rest->plural;
-    firstCursor_ = ChildCursor(firstElement, firstElement->singular());
-    restCursor_ = ChildCursor(rest, rest->singular());
+    loops_.bind(firstElement, rest);
     return firstSigned && restSigned;
 }
 
 EvalCode TupleExpression::first()
 {
-    return fromFirst(firstCursor_.start());
+    return positioned(loops_.start());
 }
 
 EvalCode TupleExpression::next()
 {
-    return fromRest(restCursor_.advance());
+    return positioned(loops_.advance());
 }
 
 void TupleExpression::close()
 {
     value = nullptr;
-    restCursor_.discard();
-    firstCursor_.discard();
+    loops_.close();
 }
 
-EvalCode TupleExpression::fromFirst(EvalCode code)
+EvalCode TupleExpression::positioned(EvalCode code)
 {
     value = nullptr;
-    if (code || !firstElement->value)
-        return code;
-    return fromRest(restCursor_.start());
-}
-
-EvalCode TupleExpression::fromRest(EvalCode code)
-{
-    for (;;) {
-        value = nullptr;
-        if (code) {
-            firstCursor_.discard();
-            return code;
-        }
-        if (rest->value) {
-            pair_[0] = firstElement->value;
-            pair_[1] = rest->value;
-            value = pair_;
-            return kEvalOk;
-        }
-        code = firstCursor_.advance();
-        if (code || !firstElement->value)
-            return code;
-        code = restCursor_.start();
+    if (code == kEvalOk && loops_.positioned()) {
+        pair_[0] = firstElement->value;
+        pair_[1] = rest->value;
+        value = pair_;
     }
+    return code;
 }
 
 // --- item N of a tuple ---
@@ -275,7 +230,7 @@ EvalCode WhoseExpression::filter(EvalCode code)
         value = nullptr;
         if (code || !object->value)
             return code;
-        if (accepts()) {
+        if (condition->once ? acceptsOnce() : accepts()) {
             value = object->value;
             return kEvalOk;
         }
@@ -285,6 +240,19 @@ EvalCode WhoseExpression::filter(EvalCode code)
                 InspectorThread::interruptionPoint();
         }
         code = objectCursor_.advance();
+    }
+}
+
+// A condition of one value accepts when that value is true.
+bool WhoseExpression::acceptsOnce()
+{
+    try {
+        const void* accepted = condition->evaluateOnce();
+        return accepted && *static_cast<const bool*>(accepted);
+    } catch (const InspectorInterruption&) {
+        throw;
+    } catch (...) {
+        return false;
     }
 }
 

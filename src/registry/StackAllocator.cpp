@@ -9,15 +9,23 @@ StackAllocatorBase::StackAllocatorBase(void* firstChunk, std::size_t bytes)
     current_->end = static_cast<char*>(firstChunk) + bytes;
     current_->previous = nullptr;
     current_->previousPosition = nullptr;
-    position_ = data(current_);
+    makeCurrent(current_);
+    position_ = begin_;
+}
+
+void StackAllocatorBase::makeCurrent(Chunk* chunk)
+{
+    current_ = chunk;
+    begin_ = data(chunk);
+    end_ = chunk->end;
 }
 
 StackAllocatorBase::~StackAllocatorBase()
 {
-    while (current_ != first_) {
-        Chunk* previous = current_->previous;
-        std::free(current_);
-        current_ = previous;
+    for (Chunk* chunk = current_; chunk != first_;) {
+        Chunk* previous = chunk->previous;
+        std::free(chunk);
+        chunk = previous;
     }
     std::free(spare_);
 }
@@ -49,15 +57,15 @@ void* StackAllocatorBase::allocateInNewChunk(std::size_t rounded)
     }
     chunk->previous = current_;
     chunk->previousPosition = position_;
-    current_ = chunk;
-    position_ = data(chunk) + rounded;
+    makeCurrent(chunk);
+    position_ = begin_ + rounded;
     return data(chunk);
 }
 
 void StackAllocatorBase::popChunk()
 {
     Chunk* popped = current_;
-    current_ = popped->previous;
+    makeCurrent(popped->previous);
     position_ = popped->previousPosition;
     std::free(spare_);
     spare_ = popped;
@@ -65,9 +73,9 @@ void StackAllocatorBase::popChunk()
 
 void StackAllocatorBase::releaseAcrossChunks(Mark mark)
 {
-    while (current_->previous && !(mark.position >= data(current_) && mark.position <= current_->end))
+    while (current_->previous && !(mark.position >= begin_ && mark.position <= end_))
         popChunk();
     position_ = mark.position;
-    if (position_ == data(current_) && current_->previous)
+    if (position_ == begin_ && current_->previous)
         popChunk();
 }

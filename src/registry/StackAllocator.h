@@ -29,7 +29,7 @@ public:
     void* allocate(std::size_t bytes)
     {
         std::size_t rounded = bytes == 0 ? 8 : (bytes + 7) & ~std::size_t(7);
-        if (rounded <= std::size_t(current_->end - position_)) {
+        if (rounded <= std::size_t(end_ - position_)) {
             char* result = position_;
             position_ += rounded;
             return result;
@@ -41,7 +41,7 @@ public:
 
     void release(Mark mark)
     {
-        if (mark.position > data(current_) && mark.position <= current_->end)
+        if (mark.position > begin_ && mark.position <= end_)
             position_ = mark.position;
         else
             releaseAcrossChunks(mark);
@@ -50,7 +50,7 @@ public:
     // Introspection for tests and statistics.
     std::size_t chunkCount() const;
     bool hasSpare() const { return spare_ != nullptr; }
-    std::size_t currentChunkDataSize() const { return std::size_t(current_->end - data(current_)); }
+    std::size_t currentChunkDataSize() const { return std::size_t(end_ - begin_); }
 
     static constexpr std::size_t kChunkHeaderSize = 32;
 
@@ -67,8 +67,11 @@ private:
     void* allocateInNewChunk(std::size_t rounded);
     void releaseAcrossChunks(Mark mark);
     void popChunk();
+    void makeCurrent(Chunk* chunk);
 
     Chunk* current_;
+    char* begin_;  // the current chunk's data
+    char* end_;
     char* position_;
     Chunk* spare_ = nullptr;
     Chunk* first_;

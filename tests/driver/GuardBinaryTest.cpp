@@ -67,7 +67,8 @@ TEST_F(GuardBinary, WrongArgumentCountPrintsUsage)
 TEST_F(GuardBinary, OptionWordsAreWholeWordsInAnyLetterCase)
 {
     std::string source = temp.Write("in.txt", "first line\nsecond\r\n");
-    const std::string compliance = "\nError: class ComplianceModeUnavailable\n";
+    // Read as a compliance document, the plain text has no root element.
+    const std::string compliance = "Unhandled exception\n";
     struct Case {
         std::vector<std::string> words;
         bool selectsCompliance;
@@ -116,5 +117,71 @@ TEST_F(GuardBinary, UnusableDestinationIsAnEvaluateFailure)
         ProgramRun result = run({source, destination});
         EXPECT_EQ(result.exitCode, 253) << destination;
         EXPECT_EQ(result.err, "evaluate failure\n") << destination;
+    }
+}
+
+TEST_F(GuardBinary, AnAnswerFileAskedAgainGivesTheSameAnswers)
+{
+    std::string source = temp.Write("in.txt", "A comment: kept\nQ: 1 +\n  2\nQ: (1;2) whose (it > 1)\n"
+                                              "Q: \"a\" & \"%25\"\nQ: 1/0\nQ: 1 +\nI: dropped\n\nplain line\n");
+    ProgramRun first = run({source, temp / "answers.txt", "Types"});
+    ASSERT_EQ(first.exitCode, 0);
+    std::string answers = TempDirectory::Read(temp / "answers.txt");
+    EXPECT_NE(answers.find("A: a%25\r\n"), std::string::npos) << answers;
+    ProgramRun second = run({temp / "answers.txt", temp / "again.txt", "Types"});
+    ASSERT_EQ(second.exitCode, 0);
+    EXPECT_EQ(TempDirectory::Read(temp / "again.txt"), answers);
+}
+
+TEST_F(GuardBinary, ComplianceFileErrorsEndTheRunWithoutAResponse)
+{
+    std::string document = temp.Write("in.xml", "<ArdoClientComplianceDocument><ComplianceItem>"
+                                                "<Expression>true</Expression></ComplianceItem>"
+                                                "</ArdoClientComplianceDocument>");
+    struct Case {
+        std::string source, destination, error;
+    } cases[] = {
+        {temp / "absent.xml", temp / "out1.xml",
+         "\nError: File error \"class FileNotFoundError\" on \"" + temp / "absent.xml" +
+             "\": No such file or directory\n"},
+        // Every item is evaluated before the destination is made.
+        {document, temp / "absent/out2.xml",
+         "\nError: File error \"class DirectoryNotFoundError\" on \"" + temp / "absent/out2.xml" +
+             "\": No such file or directory\n"},
+    };
+    for (const Case& c : cases) {
+        ProgramRun result = run({c.source, c.destination, "EvalXML"});
+        EXPECT_EQ(result.exitCode, 251) << c.source;
+        EXPECT_EQ(result.err, c.error) << c.source;
+        struct stat status;
+        EXPECT_NE(::stat(c.destination.c_str(), &status), 0) << c.destination;
+    }
+}
+
+TEST_F(GuardBinary, RejectedComplianceDocumentKeepsTheOldResponse)
+{
+    std::string destination = temp.Write("out.xml", "earlier response");
+    std::string source = temp.Write("in.xml", "<ArdoClientComplianceDocument><ComplianceItem>");
+    ProgramRun result = run({source, destination, "EvalXML"});
+    EXPECT_EQ(result.exitCode, 251);
+    EXPECT_EQ(result.err, "Unhandled exception\n");
+    EXPECT_EQ(TempDirectory::Read(destination), "earlier response");
+}
+
+TEST_F(GuardBinary, ComplianceResponseReplacesAnOlderOneWhateverTheOtherWords)
+{
+    std::string source = temp.Write("in.xml", "<ArdoClientComplianceDocument></ArdoClientComplianceDocument>");
+    const std::string response = "<?xml version=\"1.0\"?>\r\n"
+                                 "<ArdoClientComplianceResponse Version=\"1.0\"></ArdoClientComplianceResponse>";
+    for (const std::vector<std::string>& words :
+         {std::vector<std::string>{"EvalXML"}, {"Times", "evalxml", "Types", "QnA"}}) {
+        std::string destination = temp.Write("out.xml", std::string(500, 'z'));
+        std::vector<std::string> arguments{source, destination};
+        arguments.insert(arguments.end(), words.begin(), words.end());
+        ProgramRun result = run(arguments);
+        std::string label = testing::PrintToString(words);
+        EXPECT_EQ(result.exitCode, 0) << label;
+        EXPECT_EQ(result.err, "All results were 'True'\n") << label;
+        EXPECT_EQ(TempDirectory::Read(destination), response) << label;
     }
 }

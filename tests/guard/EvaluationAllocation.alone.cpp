@@ -1,0 +1,80 @@
+// Counts heap countedAllocations.count while plural expressions stream a million values:
+// once the allocator's chunks have grown, values cost no heap memory.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "guard/GuardEvaluator.h"
+#include "registry/CoreValues.h"
+
+#include "support/CountedAllocations.h"
+
+namespace {
+
+// Evaluates `text` as strings, counting the heap countedAllocations.count made after the
+// first `warmUp` values; returns the number of values.
+long streamValues(const std::string& text, long warmUp, long& allocationsAfterWarmUp)
+{
+    GuardEvaluator evaluator(nullptr);
+    evaluator.lexer().Receive(text.data(), text.data() + text.size());
+    evaluator.endInput();
+    evaluator.requireResultType("string", "string");
+    long count = 0;
+    countedAllocations.count = 0;
+    for (const void* value = evaluator.firstValue(); value; value = evaluator.nextValue()) {
+        if (++count == warmUp)
+            countedAllocations.counting = true;
+    }
+    countedAllocations.counting = false;
+    allocationsAfterWarmUp = countedAllocations.count;
+    return count;
+}
+
+TEST(EvaluationAllocation, CountingHookWorks)
+{
+    countedAllocations.count = 0;
+    countedAllocations.counting = true;
+    delete new long(1);
+    countedAllocations.counting = false;
+    EXPECT_EQ(countedAllocations.count, 1);
+}
+
+TEST(EvaluationAllocation, StreamingAMillionValuesAllocatesNothingPerValue)
+{
+    const char* expressions[] = {
+        "integers in (1, 1000000)",
+        "(integers in (1, 2000000)) whose (it mod 2 = 0)",
+        "(it * 2, it as string) of integers in (1, 1000000)",
+        "(integers in (1, 1000)) , (integers in (1, 1000))",
+    };
+    for (const char* text : expressions) {
+        long after = -1;
+        EXPECT_EQ(streamValues(text, 1000, after), 1000000) << text;
+        EXPECT_EQ(after, 0) << text;
+    }
+}
+
+TEST(EvaluationAllocation, AggregatesOverAMillionValuesAllocateNothingPerValue)
+{
+    const char* expressions[] = {
+        "number of integers in (1, 1000000)",
+        "sum of integers in (1, 1000000)",
+        "number of (integers in (1, 1000000)) whose (it mod 3 = 0)",
+        "maximum of (integers in (1, 1000000))",
+    };
+    for (const char* text : expressions) {
+        GuardEvaluator evaluator(nullptr);
+        std::string question = text;
+        evaluator.lexer().Receive(question.data(), question.data() + question.size());
+        evaluator.endInput();
+        evaluator.firstValue();  // warms up the allocator and the lookups
+        countedAllocations.count = 0;
+        countedAllocations.counting = true;
+        const void* value = evaluator.firstValue();
+        countedAllocations.counting = false;
+        EXPECT_NE(value, nullptr) << text;
+        EXPECT_EQ(countedAllocations.count, 0) << text;
+    }
+}
+
+} // namespace

@@ -1,0 +1,117 @@
+#include "TestVocabulary.h"
+
+#include <optional>
+
+#include "guard/GuardEvaluator.h"
+#include "registry/Inspectors.h"
+
+namespace {
+
+struct Opaque {
+    std::int64_t number;
+};
+
+} // namespace
+
+template <>
+struct GuardType<Opaque> {
+    static constexpr const char* name = "test opaque";
+};
+
+namespace TestVocabulary {
+
+std::int64_t producedValues = 0;
+std::int64_t countedValues = 0;
+
+namespace {
+
+class Values {
+public:
+    bool first(std::int64_t& out, std::int64_t last)
+    {
+        at_ = 0;
+        last_ = last;
+        return next(out);
+    }
+    bool next(std::int64_t& out)
+    {
+        if (at_ >= last_)
+            return false;
+        out = ++at_;
+        ++producedValues;
+        return true;
+    }
+
+private:
+    std::int64_t at_ = 0;
+    std::int64_t last_ = 0;
+};
+
+std::int64_t evenOnly(std::int64_t n)
+{
+    if (n % 2)
+        throw TestFailure();
+    return n;
+}
+
+bool counted(std::int64_t)
+{
+    ++countedValues;
+    return false;
+}
+
+std::optional<std::int64_t> nothing() { return std::nullopt; }
+[[noreturn]] bool boom() { throw TestFailure(); }
+Opaque opaque(std::int64_t n) { return Opaque{n}; }
+
+std::optional<String> opaqueAsString(const Opaque& value)
+{
+    if (value.number % 2)
+        return std::nullopt;
+    return String::literal("opaque");
+}
+
+std::int64_t opaqueAsInteger(const Opaque& value) { return value.number; }
+
+} // namespace
+
+std::string evaluateFirst(std::string_view text, std::size_t limit, InspectorContext* context)
+{
+    GuardEvaluator evaluator(context);
+    std::string answers;
+    try {
+        evaluator.lexer().Receive(text.data(), text.data() + text.size());
+        evaluator.endInput();
+        evaluator.requireResultType("string", "string");
+        std::size_t count = 0;
+        for (auto value = static_cast<const String*>(evaluator.firstValue()); value;) {
+            if (!answers.empty())
+                answers += "; ";
+            answers += value->view();
+            if (++count == limit)
+                break;
+            value = static_cast<const String*>(evaluator.nextValue());
+        }
+    } catch (const std::exception& e) {
+        std::string name = runtimeClassName(typeid(e));
+        return "!" + name.substr(std::string_view("class ").size());
+    }
+    return answers;
+}
+
+std::string evaluate(std::string_view text, InspectorContext* context)
+{
+    return evaluateFirst(text, std::size_t(-1), context);
+}
+
+} // namespace TestVocabulary
+
+GUARD_INSPECTORS(type<Opaque>(),
+                 iterated<Shape::Keyed, TestVocabulary::Values>("test value", "test values"),
+                 property<Shape::Of, TestVocabulary::evenOnly>("test even", "test evens"),
+                 property<Shape::Of, TestVocabulary::counted>("test counted", "test counteds"),
+                 property<Shape::Global, TestVocabulary::nothing>("test nothing", "test nothings"),
+                 property<Shape::Global, TestVocabulary::boom>("test boom", "test booms"),
+                 property<Shape::Keyed, TestVocabulary::opaque>("test opaque", "test opaques"),
+                 cast<TestVocabulary::opaqueAsString>("string"),
+                 cast<TestVocabulary::opaqueAsInteger>("test wrong"))

@@ -1,160 +1,92 @@
-// Fuzz target: a compliance document through the XML reader and the
-// evaluation of its items.
+// Fuzz target: a compliance document through the compliance-document mode.
 //
-// NOTE for merging: the compliance-document mode is written on another
-// branch. Until it is here, this target does the mode's work itself: it
-// reads the document with XMLTreeParserPL (in chunks whose lengths depend on
-// the input's size), checks the tree as the mode does (no element left open,
-// a root, the root's name), evaluates each item's expression through a
-// StringGuardReceiver and writes a response with the XML writer. Once the
-// mode is merged, answerDocument() becomes: write the input to a file, call
-// runComplianceMode(source, destination, context), treat the three document
-// exceptions as answers, and re-read the response file as below.
-//
-// Checks: every failure of an item has a sentence of the program's own
-// (never an "unknown reason"); the response reads back as a complete
-// document whose root is "ArdoClientComplianceResponse" with one
-// "ResponseItem" per result or failed item.
+// The input is written to a file and the mode answers it into another,
+// under an evaluation context that interrupts long evaluations. Checks: a
+// refused document (one of the mode's three document exceptions) leaves no
+// response file; otherwise the response reads back as a complete document
+// whose root is "ArdoClientComplianceResponse", every child of which is a
+// "ResponseItem" holding Designator, Result, Description and Comment; and
+// the mode answers true exactly when every result is "True" in some letter
+// case. (The sentences of failed items are checked by the question target:
+// here an "Error: " result cannot be told from a string value that reads
+// the same.)
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 
 #include "FuzzInput.h"
-#include "driver/ExpressionMessageMaker.h"
-#include "driver/GuardReceiver.h"
-#include "pipeline/LineFlattener.h"
-#include "pipeline/StringReceiver.h"
-#include "xml/XMLResponseWriter.h"
+#include "driver/CommandLine.h"
+#include "driver/ComplianceMode.h"
 #include "xml/XMLTreeParserPL.h"
 
 namespace {
 
 constexpr std::uint64_t kMaxPoints = 20000;
-constexpr int kMaxValues = 64;
 
-struct Item {
-    std::string designator, expression, description, comment;
-};
-
-Item readItem(const XMLElementPL& element)
+std::string readFile(const std::string& path)
 {
-    Item item;
-    for (const XMLElementPL& field : element.children) {
-        if (field.name == "Designator")
-            item.designator = field.text;
-        else if (field.name == "Expression")
-            item.expression = field.text;
-        else if (field.name == "Description")
-            item.description = field.text;
-        else if (field.name == "Comment")
-            item.comment = field.text;
-    }
-    return item;
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-void writeResponseItem(XMLResponseWriter& writer, const Item& item, std::string_view result)
+const std::string* fieldText(const XMLElementPL& item, std::string_view name)
 {
-    writer.StartElement("ResponseItem");
-    const std::pair<const char*, std::string_view> fields[] = {
-        {"Designator", item.designator}, {"Result", result}, {"Description", item.description}, {"Comment", item.comment}};
-    for (const auto& [name, text] : fields) {
-        writer.StartElement(name);
-        writer.WriteText(text);
-        writer.EndElement();
-    }
-    writer.EndElement();
+    for (const XMLElementPL& field : item.children)
+        if (field.name == name)
+            return &field.text;
+    return nullptr;
 }
 
-// Evaluates one item; returns the number of response items written.
-std::size_t answerItem(InspectorContext& context, XMLResponseWriter& writer, const Item& item)
-{
-    StringGuardReceiver receiver(context);
-    ExpressionMessageMaker messages;
-    bool failed = false;
-    try {
-        receiver.reset();
-        receiver.Start();
-        receiver.Receive(item.expression.data(), item.expression.data() + item.expression.size());
-        receiver.Finish();
-        receiver.understand();
-    } catch (...) {
-        messages.describeUnderstandingFailure();
-        failed = true;
-    }
-    if (!failed) {
-        try {
-            receiver.convert();
-        } catch (...) {
-            messages.describeConversionFailure();
-            failed = true;
-        }
-    }
-    std::size_t written = 0;
-    if (!failed) {
-        try {
-            int count = 0;
-            for (const String* result = receiver.firstResult(); result && count < kMaxValues;
-                 result = receiver.nextResult(), ++count) {
-                writeResponseItem(writer, item, result->view());
-                ++written;
-            }
-        } catch (...) {
-            messages.describeEvaluationFailure();
-            failed = true;
-        }
-    }
-    if (failed) {
-        fuzz::checkSentence(messages.message());
-        writeResponseItem(writer, item, "Error: " + std::string(messages.message()));
-        ++written;
-    }
-    return written;
-}
-
-// The response for the document, or nothing when the document is refused.
-bool answerDocument(std::string_view document, std::string& response, std::size_t& responseItems)
-{
-    XMLTreeParserPL parser;
-    fuzz::feedInChunks(document, std::uint8_t(document.size()), [&](const char* begin, const char* end) {
-        parser.Parse(begin, end);
-    });
-    const XMLElementPL* root = parser.Root();
-    if (!parser.IsStackEmpty() || !root || root->name != "ArdoClientComplianceDocument")
-        return false;
-
-    static fuzz::BoundedEvalContext context(kMaxPoints);
-    StringReceiver sink(response);
-    LineFlattener flattener(sink, "\r\n");
-    XMLResponseWriter writer(flattener, 0);
-    writer.StartDocument("ArdoClientComplianceResponse", {{"Version", "1.0"}});
-    for (const XMLElementPL& element : root->children)
-        if (element.name == "ComplianceItem")
-            responseItems += answerItem(context, writer, readItem(element));
-    writer.Close();
-    return true;
-}
-
-void checkResponse(const std::string& response, std::size_t responseItems)
+// Whether every result of the response is "True".
+bool checkResponse(const std::string& response)
 {
     XMLTreeParserPL reader;
     reader.Parse(response.data(), response.data() + response.size());
     const XMLElementPL* root = reader.Root();
     fuzz::check(reader.IsStackEmpty() && root, "the response is not a complete document", response);
     fuzz::check(root->name == "ArdoClientComplianceResponse", "wrong response root", response);
-    std::size_t items = 0;
-    for (const XMLElementPL& element : root->children)
-        items += element.name == "ResponseItem" && element.children.size() == 4;
-    fuzz::check(items == responseItems, "the response lost or gained items", response);
+    bool allTrue = true;
+    for (const XMLElementPL& item : root->children) {
+        fuzz::check(item.name == "ResponseItem" && item.children.size() == 4, "a malformed response item", response);
+        const std::string* result = fieldText(item, "Result");
+        fuzz::check(result && fieldText(item, "Designator") && fieldText(item, "Description") &&
+                        fieldText(item, "Comment"),
+                    "a response item without its fields", response);
+        allTrue = allTrue && equalsIgnoringAsciiCase(*result, "True");
+    }
+    return allTrue;
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    std::string response;
-    std::size_t responseItems = 0;
-    if (answerDocument(std::string_view(reinterpret_cast<const char*>(data), size), response, responseItems))
-        checkResponse(response, responseItems);
+    static fuzz::BoundedEvalContext context(kMaxPoints);
+    static const std::string sourcePath = fuzz::scratchFolder() + "/document.xml";
+    static const std::string destinationPath = fuzz::scratchFolder() + "/response.xml";
+    {
+        std::ofstream source(sourcePath, std::ios::binary | std::ios::trunc);
+        source.write(reinterpret_cast<const char*>(data), std::streamsize(size));
+    }
+    ::unlink(destinationPath.c_str());
+    bool allTrue = false, refused = false;
+    try {
+        allTrue = runComplianceMode(FileLocation(sourcePath), FileLocation(destinationPath), context);
+    } catch (const ClientComplianceResponseReadFailure&) {
+        refused = true;
+    } catch (const ClientComplianceDocReadFailure&) {
+        refused = true;
+    } catch (const ClientComplianceDocBadDocumentType&) {
+        refused = true;
+    }
+    bool written = ::access(destinationPath.c_str(), F_OK) == 0;
+    fuzz::check(written != refused, refused ? "a refused document left a response" : "no response was written");
+    if (written)
+        fuzz::check(checkResponse(readFile(destinationPath)) == allTrue, "the outcome does not match the results");
     return 0;
 }

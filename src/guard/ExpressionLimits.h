@@ -2,11 +2,12 @@
 // How far one expression may grow, and the failures past those bounds.
 //
 // Binding, evaluating and closing a tree recurse once per level, so its depth
-// bounds the machine stack they take: at most about 400 bytes a level in a
+// bounds the machine stack they take: at most about 450 bytes a level in a
 // debug build with the address sanitizer, so kMaxExpressionDepth levels take
-// under 2 MB, a quarter of the default 8 MB stack. The bound still lets a
+// under 2.5 MB, less than a third of the default 8 MB stack. The bound lets a
 // collection, an "or" chain or a sum have thousands of terms (each term is a
 // level, as they group to the left).
+//
 // The parser's position stack (which grows with open parentheses and
 // prefix operators before any node is made) is held to the same number of
 // entries, and the count of nodes to kMaxExpressionNodes, so that memory

@@ -4,6 +4,7 @@
 
 #include "guard/BindingErrors.h"
 #include "guard/ConstantExpressions.h"
+#include "guard/PropertyExpression.h"
 #include "registry/InspectorInterrupter.h"
 #include "registry/InspectorRegistry.h"
 
@@ -226,6 +227,27 @@ void WhoseExpression::close()
 EvalCode WhoseExpression::filter(EvalCode code)
 {
     unsigned rejected = 0;
+    if (object->kind == NodeKind::Property && condition->once) {
+        // The object's values are made and tried in one loop.
+        value = nullptr;
+        if (code || !object->value)
+            return code;
+        auto rejects = [&] {
+            if (acceptsOnce())
+                return false;
+            if (++rejected == kInterruptionInterval) {
+                rejected = 0;
+                if (interruptible_)
+                    InspectorThread::interruptionPoint();
+            }
+            return true;
+        };
+        if (rejects())
+            code = static_cast<PropertyExpression*>(object)->advanceWhile(rejects);
+        if (code == kEvalOk)
+            value = object->value;
+        return code;
+    }
     for (;;) {
         value = nullptr;
         if (code || !object->value)
@@ -302,13 +324,24 @@ EvalCode NumberOfExpression::first()
     constexpr std::int64_t kLargest = std::numeric_limits<std::int64_t>::max();
     bool overflowed = false;
     count_ = 0;
-    EvalCode code = operand->first();
-    while (code == kEvalOk && operand->value) {
+    auto count = [&] {
         if (count_ == kLargest)
             overflowed = true;
         else
             ++count_;
-        code = operand->next();
+        return true;
+    };
+    EvalCode code = operand->first();
+    if (operand->kind == NodeKind::Property) {
+        if (code == kEvalOk && operand->value) {
+            count();
+            code = static_cast<PropertyExpression*>(operand)->advanceWhile(count);
+        }
+    } else {
+        while (code == kEvalOk && operand->value) {
+            count();
+            code = operand->next();
+        }
     }
     if (code)
         return code;

@@ -1,7 +1,9 @@
 // Fuzz target: a whole question file through the question-and-answer mode.
 //
 // The input is written to a file, the mode answers it into another (with
-// "Types" and "Times"), and the answer file is checked: the mode must
+// "Types" and "Times", under an evaluation context that interrupts a
+// question after a fixed number of interruption points, as a question may
+// ask for billions of values), and the answer file is checked: the mode must
 // succeed; every line must end with CR LF (a copied last line without one
 // stays without); every "Q: " line must be followed
 // by its answer block, either an "E: " line alone or any "A: " lines, at
@@ -20,6 +22,8 @@
 #include "platform/FileLocation.h"
 
 namespace {
+
+constexpr std::uint64_t kMaxPoints = 20000;
 
 std::vector<std::string_view> splitLines(std::string_view answers)
 {
@@ -106,6 +110,7 @@ std::string readFile(const std::string& path)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    static fuzz::BoundedEvalContext context(kMaxPoints);
     static const std::string sourcePath = fuzz::scratchFolder() + "/questions.txt";
     static const std::string destinationPath = fuzz::scratchFolder() + "/answers.txt";
     {
@@ -117,7 +122,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.answers = true;
     options.times = true;
     options.types = true;
-    bool done = runQuestionAndAnswerMode(FileLocation(sourcePath), FileLocation(destinationPath), options);
+    bool done = runQuestionAndAnswerMode(FileLocation(sourcePath), FileLocation(destinationPath), options, context);
     fuzz::check(done, "the mode failed");
     checkAnswers(readFile(destinationPath));
     return 0;

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "driver/EvalContext.h"
 #include "driver/QuestionAndAnswerMode.h"
+#include "registry/InspectorInterrupter.h"
 #include "support/RepeatedText.h"
 #include "support/TempDirectory.h"
 
@@ -124,4 +126,28 @@ TEST(HostileQuestionFile, ManyQuestionsAreAllAnswered)
     const std::size_t n = 20000;
     std::string expected = repeat("Q: 1+1\r\nA: 2\r\n\r\nQ: 1+\r\nE: This expression could not be parsed.\r\n\r\n", n);
     expectSame(answerFile(repeat("Q: 1+1\nQ: 1+\n", n)), expected, "many questions");
+}
+
+// Found by fuzzing: a question that asks for about 2^63 values runs for ever
+// under the program's own context. Under a context that interrupts, the
+// mode writes the values so far and then the interruption.
+TEST(HostileQuestionFile, AQuestionWithoutEndStopsWhenItsContextInterrupts)
+{
+    class StopAfterThreeValues final : public EvalContext, public InspectorInterrupter {
+    public:
+        bool keepGoing() override { return ++points_ < 3; }
+        void interrupt() override { throw InspectorInterruption(); }
+
+    private:
+        int points_ = 0;
+    } context;
+    context.fillFunctionTables(true);
+    TempDirectory temp;
+    const std::string question = "Q: integers in (least integer + greatest integer - 2, greatest integer)";
+    std::string source = temp.Write("questions.txt", question + "\n");
+    QuestionOptions options;
+    options.showErrors = true;
+    EXPECT_TRUE(runQuestionAndAnswerMode(FileLocation(source), FileLocation(temp / "answers.txt"), options, context));
+    EXPECT_EQ(TempDirectory::Read(temp / "answers.txt"),
+              question + "\r\nA: -3\r\nA: -2\r\nA: -1\r\nE: Inspector interrupted.\r\n\r\n");
 }

@@ -165,3 +165,88 @@ Q: bit set "1" + 1
 
 Q: right shift greatest integer of bit 63
 
+Numerals, strings and bits, more edges.
+Q: bit set "0000"
+
+Q: bit set "0001000"
+
+Q: bit set "1000000000000000000000000000000000000000000000000000000000000000"
+
+Q: bit set "1000000000000000000000000000000000000000000000000000000000000000" = bit 63
+
+Q: bit set "00000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000001111111111111111111111111111111111111111111111111111111111111111" as integer
+
+Q: bit set "10000000000000000000000000000000000000000000000000000000000000000"
+
+Q: bit set "10 1"
+
+Q: bit set "0b1"
+
+Q: bit set "" as string
+
+Q: bit set "0001000" as string
+
+Q: (bit 63 + bit 0) as string
+
+Q: bit set ((bit 63 + bit 0) as string) = bit 63 + bit 0
+
+Q: bit (-1) of bit 63
+
+Q: least significant one bit of (bit 63 + bit 3)
+
+Q: most significant one bit of (bit 63 + bit 3)
+
+Q: most significant one bit of bit set "1"
+
+Q: right shift 0 of bit set "101"
+
+Q: left shift 0 of bit set "101"
+
+Q: right shift 1 of bit set "110"
+
+Q: left shift 1 of bit set "110"
+
+Q: right shift 63 of bit 0
+
+Q: left shift 63 of bit 63
+
+Q: right shift 64 of bit 0
+
+Q: left shift (greatest integer) of bit 0
+
+Q: right shift (-1) of bit 0
+
+Q: right shift (-1) of bit set "110"
+
+Q: left shift (-1) of bit 0
+
+Q: right shift (-63) of bit 63
+
+Q: left shift (-64) of bit 63
+
+Q: left shift (least integer) of bit 0
+
+Q: right shift 2 of bit 61
+
+Q: left shift 2 of bit 61
+
+Q: left shift 3 of bit 61
+
+Q: right shift 3 of bit 61
+
+Q: left shift 64 of bit set ""
+
+Q: right shift (-64) of bit set ""
+
+Q: left shift (least integer) of bit set ""
+
+Q: right shift (greatest integer) of bit set ""
+
+Q: right shift 64 of bit set ""
+
+Q: bit set "1100" contains bit set "1100"
+
+Q: bit set "1100" contains bit set "1010"
+
+Q: 12345 as bits as integer
+

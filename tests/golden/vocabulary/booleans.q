@@ -79,3 +79,16 @@ Q: conjunction of (false; error "x")
 
 Q: disjunction of (true; error "x")
 
+Letter case, more edges.
+Q: boolean "tRuE"
+
+Q: boolean "t"
+
+Q: boolean "fals"
+
+Q: boolean "Ôrue"
+
+Q: true as string as boolean
+
+Q: false as string as boolean
+

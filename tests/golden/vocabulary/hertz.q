@@ -124,3 +124,32 @@ Q: multiplicities of unique values of (hz; khz; hz)
 
 Q: (unique value of (hz; hz)) / 1000
 
+More edges.
+Q: (0 * hz) as string
+
+Q: least hz as string
+
+Q: ghz as string
+
+Q: (7 * hz) / (-2 * hz)
+
+Q: (-2) * khz
+
+Q: khz - mhz
+
+Q: ghz * 3
+
+Q: significant digits 2 of (2450000000 * hz)
+
+Q: mhz < mhz
+
+Q: mhz <= mhz
+
+Q: khz = 1000 * hz
+
+Q: least hz < 0 * hz
+
+Q: greatest integer * (2 * hz)
+
+Q: (-7 * hz) / 0
+

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cfloat>
 #include <cmath>
 #include <string>
 
@@ -9,122 +8,9 @@
 
 namespace {
 
-using namespace FloatingPointFlag;
-
 constexpr double kInfinity = HUGE_VAL;
 
 using FloatingPointTextTest = ValueAllocatorTest;
-
-struct ReadCase {
-    std::string_view text;
-    double value;
-    double significance;
-    std::uint32_t flags;
-};
-
-void expectRead(const ReadCase& c)
-{
-    std::optional<FloatingPoint> read = floatingPointFromText(stringOf(c.text));
-    ASSERT_TRUE(read) << '"' << c.text << '"';
-    if (std::isnan(c.value))
-        EXPECT_TRUE(std::isnan(read->value)) << c.text;
-    else
-        EXPECT_EQ(read->value, c.value) << c.text;
-    EXPECT_EQ(std::signbit(read->value), std::signbit(c.value)) << c.text;
-    EXPECT_DOUBLE_EQ(read->significance, c.significance) << c.text;
-    EXPECT_EQ(read->flags, c.flags) << c.text;
-}
-
-TEST(FloatingPointReading, SignificanceIsThePlaceOfTheLastWrittenDigit)
-{
-    ReadCase cases[] = {
-        {"1500", 1500, 100, 0},
-        {"1500.0", 1500, 0.1, 0},
-        {"1500.", 1500, 1, 0},
-        {"15e2", 1500, 100, 0},
-        {"1500e-2", 15, 1, 0},
-        {"1.50E+2", 150, 1, 0},
-        {"1.5", 1.5, 0.1, 0},
-        {".5", 0.5, 0.1, 0},
-        {"5.", 5, 1, 0},
-        {"-5.", -5, 1, 0},
-        {"+1.25", 1.25, 0.01, 0},
-        {"2.5e-3", 0.0025, 0.0001, 0},
-        {"0100", 100, 100, 0},
-        {"0", 0, 1, 0},
-        {"000", 0, 100, 0},
-        {"0.0", 0, 0.1, 0},
-        {"-0", -0.0, 1, 0},
-        {"1e-5", 1e-5, 1e-5, 0},
-        {"1e0000000000000000000000000000001", 10, 10, 0},
-    };
-    for (const ReadCase& c : cases)
-        expectRead(c);
-}
-
-TEST(FloatingPointReading, SignificanceIsNeverFinerThanTheSpacingOfDoubles)
-{
-    ReadCase cases[] = {
-        // spacing 2048 at this value, coarser than the written tens
-        {"12345678901234567890", 12345678901234567890.0, 2048, kInexact},
-        // 2^53 + 1 reads as 2^53, whose spacing below is 1: as fine as written
-        {"9007199254740993", 9007199254740992.0, 1, 0},
-        {"9007199254740993.0", 9007199254740992.0, 1, kInexact},
-        {"1e-300", 1e-300, 1e-300, 0},
-        {"1.0e-306", 1e-306, 1e-307, 0},
-        // a written significance below the smallest normal double
-        {"1.0e-307", 1e-307, DBL_MIN, kInexact},
-        {"0e-400", 0, DBL_MIN, kInexact},
-    };
-    for (const ReadCase& c : cases)
-        expectRead(c);
-}
-
-TEST(FloatingPointReading, OutOfRangeValuesOverflowOrUnderflow)
-{
-    ReadCase cases[] = {
-        {"1e400", kInfinity, kInfinity, kOverflow | kInexact},
-        {"-1e400", -kInfinity, kInfinity, kOverflow | kInexact},
-        {"1e99999999999999999999", kInfinity, kInfinity, kOverflow | kInexact},
-        {"0.0001e312", 1e308, 1e308, 0},
-        {"1e-400", 0, DBL_MIN, kUnderflow | kInexact},
-        {"-1e-400", -0.0, DBL_MIN, kUnderflow | kInexact},
-        {"1e-99999999999999999999", 0, DBL_MIN, kUnderflow | kInexact},
-        {"1e-310", 1e-310, DBL_MIN, kUnderflow | kInexact},
-        {"100000e-313", 1e-308, DBL_MIN, kUnderflow | kInexact},
-    };
-    for (const ReadCase& c : cases)
-        expectRead(c);
-}
-
-TEST(FloatingPointReading, NonFiniteNames)
-{
-    double nan = std::nan("");
-    ReadCase cases[] = {
-        {"-inf", -kInfinity, 1, 0},
-        {"+Infinity", kInfinity, 1, 0},
-        {"+INF", kInfinity, 1, 0},
-        {"  -  infinity", -kInfinity, 1, 0},
-        {"- inf", -kInfinity, 1, 0},
-        {"inf", kInfinity, 1, 0},
-        {"Infinity", kInfinity, 1, 0},
-        {" inf", kInfinity, 1, 0},
-        {"nan", nan, 1, 0},
-        {"NaN", nan, 1, 0},
-        {"NAN", nan, 1, 0},
-    };
-    for (const ReadCase& c : cases)
-        expectRead(c);
-}
-
-TEST(FloatingPointReading, OtherTextsAreNotNumbers)
-{
-    for (std::string_view text : {"", "e5", "E", ".", "+", "-", "+.", ".e1", "1e", "1e+", "1e-", "1E+-5", "1.2.3",
-                                  "1,5", " 1.5", "1.5 ", "1 .5", "0x10", "1e5.5", "--1", "+-1", "1f", "1e5e5",
-                                  "\t1", "1d", "-nan", "+nan", "nan(1)", "in", "infinit", "infinityy", "-infx",
-                                  "inf ", "n", "1n", "- -inf", "-+inf", "+ nan", "nana"})
-        EXPECT_FALSE(floatingPointFromText(stringOf(text))) << '"' << text << '"';
-}
 
 struct WriteCase {
     double value;
@@ -134,15 +20,15 @@ struct WriteCase {
     std::string_view scientific;
 };
 
-void expectWritten(const WriteCase& c, std::uint32_t flags = 0)
+void expectWritten(const WriteCase& c)
 {
-    FloatingPoint f{c.value, c.significance, flags};
+    FloatingPoint f{c.value, c.significance, 0};
     EXPECT_EQ(floatingPointAsString(f).view(), c.string) << c.value << " ~ " << c.significance;
     EXPECT_EQ(floatingPointAsStandardNotation(f).view(), c.standard) << c.value << " ~ " << c.significance;
     EXPECT_EQ(floatingPointAsScientificNotation(f).view(), c.scientific) << c.value << " ~ " << c.significance;
 }
 
-TEST_F(FloatingPointTextTest, WrittenDigitsStopAtTheSignificancePlace)
+TEST_F(FloatingPointTextTest, WrittenDigitsStopAtTheRoundedSignificancePlace)
 {
     WriteCase cases[] = {
         {1500, 100, "1500.", "1500.", "1.5e+3"},
@@ -158,14 +44,7 @@ TEST_F(FloatingPointTextTest, WrittenDigitsStopAtTheSignificancePlace)
         {123456, 0.5, "123456.0", "123456.0", "1.234560e+5"},
         {0.30000000000000004, 0.1414, "0.3", "0.3", "3.e-1"},
         {1.5, -0.1, "1.5", "1.5", "1.5e+0"},
-    };
-    for (const WriteCase& c : cases)
-        expectWritten(c);
-}
-
-TEST_F(FloatingPointTextTest, LastDigitIsRoundedToNearestWithTiesToEven)
-{
-    WriteCase cases[] = {
+        // The last digit is rounded to nearest, ties to even.
         {2.5, 1, "2.", "2.", "2.e+0"},
         {3.5, 1, "4.", "4.", "4.e+0"},
         {0.25, 0.25, "0.2", "0.2", "2.e-1"},
@@ -184,20 +63,6 @@ TEST_F(FloatingPointTextTest, LastDigitIsRoundedToNearestWithTiesToEven)
     };
     for (const WriteCase& c : cases)
         expectWritten(c);
-}
-
-TEST_F(FloatingPointTextTest, NonFiniteValuesAndZeroHaveFixedTexts)
-{
-    WriteCase cases[] = {
-        {std::nan(""), 1, "NaN", "NaN", "NaN"},
-        {kInfinity, 1, "+infinity", "+infinity", "+infinity"},
-        {-kInfinity, 0.1, "-infinity", "-infinity", "-infinity"},
-        {0.0, 0.001, "0.0", "0.0", "0.0"},
-        {-0.0, 100, "0.0", "0.0", "0.0"},
-        {0.0, 0.0, "0.0", "0.0", "0.0"},
-    };
-    for (const WriteCase& c : cases)
-        expectWritten(c, kInvalid);
 }
 
 TEST_F(FloatingPointTextTest, StandardNotationRefusesDigitsBeyondADouble)
@@ -268,19 +133,6 @@ TEST_F(FloatingPointTextTest, ReadingTheScientificFormGivesTheSameNumber)
         ASSERT_TRUE(reread) << written.view();
         EXPECT_EQ(reread->value, read->value) << text << " -> " << written.view();
         EXPECT_DOUBLE_EQ(reread->significance, read->significance) << text << " -> " << written.view();
-    }
-}
-
-TEST_F(FloatingPointTextTest, NonFiniteTextsReadBack)
-{
-    for (double value : {kInfinity, -kInfinity, std::nan("")}) {
-        String written = floatingPointAsString(FloatingPoint{value, 1, 0});
-        std::optional<FloatingPoint> read = floatingPointFromText(written);
-        ASSERT_TRUE(read) << written.view();
-        EXPECT_EQ(std::isnan(read->value), std::isnan(value));
-        if (!std::isnan(value)) {
-            EXPECT_EQ(read->value, value);
-        }
     }
 }
 

@@ -397,3 +397,281 @@ Q: less significance 1 of floating point "99.6" as scientific notation
 
 Q: 9007199254740993 = floating point "9007199254740992"
 
+Reading, the significance is the place of the last written digit, never finer than the spacing of doubles.
+Q: significance threshold of floating point "1500."
+
+Q: significance threshold of floating point "1500e-2"
+
+Q: significance threshold of floating point "1.50E+2"
+
+Q: significance threshold of floating point "2.5e-3"
+
+Q: significance threshold of floating point "0100"
+
+Q: significance threshold of floating point "0.0"
+
+Q: significance threshold of floating point "1e-5"
+
+Q: floating point "1e0000000000000000000000000000001"
+
+Q: significance threshold of floating point "1e0000000000000000000000000000001"
+
+Q: significance threshold of floating point "12345678901234567890"
+
+Q: inexact of floating point "12345678901234567890"
+
+Q: significance threshold of floating point "9007199254740993.0"
+
+Q: inexact of floating point "9007199254740993.0"
+
+Q: significance threshold of floating point "9007199254740993"
+
+Q: significance threshold of floating point "1.0e-306"
+
+Q: inexact of floating point "1.0e-306"
+
+Q: significance threshold of floating point "1.0e-307"
+
+Q: inexact of floating point "1.0e-307"
+
+Q: significance threshold of floating point "0e-400"
+
+Q: floating point "1e99999999999999999999"
+
+Q: floating point "0.0001e312"
+
+Q: inexact of floating point "0.0001e312"
+
+Q: floating point "-1e-400"
+
+Q: floating point "1e-99999999999999999999"
+
+Q: underflow of floating point "100000e-313"
+
+Q: significance threshold of floating point "1e-310"
+
+Q: floating point "+Infinity"
+
+Q: floating point "- inf"
+
+Q: floating point " inf"
+
+Q: floating point "NAN"
+
+Q: significance threshold of floating point "-inf"
+
+Q: floating point "E"
+
+Q: floating point "+."
+
+Q: floating point ".e1"
+
+Q: floating point "1e-"
+
+Q: floating point "1E+-5"
+
+Q: floating point "1 .5"
+
+Q: floating point "1f"
+
+Q: floating point "1e5e5"
+
+Q: floating point "	1"
+
+Q: floating point "1d"
+
+Q: floating point "+nan"
+
+Q: floating point "nan(1)"
+
+Q: floating point "in"
+
+Q: floating point "infinit"
+
+Q: floating point "infinityy"
+
+Q: floating point "-infx"
+
+Q: floating point "n"
+
+Q: floating point "- -inf"
+
+Q: floating point "-+inf"
+
+Q: floating point "+ nan"
+
+Q: floating point "nana"
+
+Q: floating point "inf" as string
+
+Q: floating point (floating point "-inf" as string)
+
+Q: floating point (floating point "nan" as string)
+
+Arithmetic, significances propagate and flags are kept.
+Q: (floating point "1.0" * 3) + (floating point "2.0" * 4)
+
+Q: significance threshold of ((floating point "1.0" * 3) + (floating point "2.0" * 4))
+
+Q: significance threshold of ((floating point "1.0" * 3) - (floating point "2.0" * 4))
+
+Q: significance threshold of (floating point "6.0" / floating point "2.0")
+
+Q: significance threshold of (floating point "6.0" / floating point "-2.0")
+
+Q: floating point "6.0" / floating point "-2.0"
+
+Q: significance threshold of (floating point "-2.0" * floating point "3.0")
+
+Q: significance threshold of (- floating point "1.5")
+
+Q: inexact of (- (floating point "0.1" + floating point "0.2"))
+
+Q: significance threshold of (floating point "1.5" + 2)
+
+Q: significance threshold of (2 - floating point "1.5")
+
+Q: significance threshold of (floating point "1.5" * 4)
+
+Q: significance threshold of (4 * floating point "1.5")
+
+Q: significance threshold of (floating point "1.5" * -2)
+
+Q: significance threshold of (floating point "3.0" / 2)
+
+Q: 3 / floating point "1.5"
+
+Q: significance threshold of (3 / floating point "1.5")
+
+Q: floating point "1e308" * 10
+
+Q: overflow of (floating point "1e308" * 10)
+
+Q: underflow of (floating point "1e-308" / floating point "1e10")
+
+Q: inexact of (floating point "1e-308" / floating point "1e10")
+
+Q: inexact of (floating point "1" + floating point "2")
+
+Q: floating point "1" / 0
+
+Q: divided by zero of (floating point "1" / 0)
+
+Q: invalid of (0 / floating point "0")
+
+Q: inexact of (floating point "1" / 3)
+
+Q: divided by zero of (floating point "1" / floating point "0" + floating point "1")
+
+Q: divided by zero of (1 - floating point "1" / floating point "0")
+
+Q: (underflow of it, overflow of it) of (floating point "1e-400" + floating point "1e400")
+
+Q: invalid of ((floating point "0" / floating point "0") * 3)
+
+Q: inexact of ((floating point "0.1" + floating point "0.2") * floating point "1")
+
+Q: 9007199254740993 as floating point
+
+Q: inexact of (9007199254740993 as floating point)
+
+Q: inexact of (least integer as floating point)
+
+Q: inexact of (floating point "0.5" + 9007199254740993)
+
+Q: significance threshold of (3 as floating point)
+
+Q: floating point "-0" = 0
+
+Q: 0 <= floating point "-0"
+
+Q: floating point "inf" > greatest integer
+
+Q: greatest integer < floating point "inf"
+
+Q: floating point "2.5" <= 2
+
+Q: 2 < floating point "2.5"
+
+Q: floating point "nan" = 0
+
+Q: 0 < floating point "nan"
+
+Q: 0 = floating point "nan"
+
+Q: floating point "1.5" < floating point "1.6"
+
+Q: floating point "1.50" <= floating point "1.5"
+
+Properties of the significance.
+Q: significance threshold of floating point "0.1"
+
+Q: inexact of significance threshold of floating point "12345678901234567890"
+
+Q: significance place of floating point "-150.0"
+
+Q: relative significance place of floating point "-150.0"
+
+Q: more significance 400 of floating point "-150.0"
+
+Q: significance threshold of more significance 400 of floating point "-150.0"
+
+Q: significance threshold of less significance 400 of floating point "-150.0"
+
+Q: significance threshold of less significance 2 of floating point "-150.0"
+
+Q: significance threshold of significance place 25 of floating point "-150.0"
+
+Q: significance threshold of significance place 23 of floating point "-150.0"
+
+Q: significance threshold of relative significance place 2 of floating point "-150.0"
+
+Q: significance threshold of relative significance place 0 of floating point "-150.0"
+
+Q: underflow of more significance 2 of floating point "1e-310"
+
+Q: more significance (least integer) of floating point "1.5"
+
+Q: less significance (least integer) of floating point "1.5"
+
+Q: significance place (least integer) of floating point "1.5"
+
+Q: relative significance place (least integer) of floating point "1.5"
+
+Q: (inexact of it, underflow of it, overflow of it, divided by zero of it, invalid of it) of (floating point "1e400" / floating point "0")
+
+Q: (finite of it, infinite of it, nan of it, normal of it) of floating point "-1.7976931348623157e308"
+
+Q: (finite of it, infinite of it, nan of it, normal of it) of floating point "2.2250738585072014e-308"
+
+Q: (finite of it, infinite of it, nan of it, normal of it) of floating point "1.1125369292536007e-308"
+
+Q: (finite of it, infinite of it, nan of it, normal of it) of floating point "-inf"
+
+Q: integer floor of floating point "0.49999999999999994"
+
+Q: floating point "0.49999999999999994" as integer
+
+Q: integer ceiling of floating point "0.49999999999999994"
+
+Q: integer floor of floating point "9223372036854775808"
+
+Q: integer ceiling of floating point "-9223372036854777856"
+
+Q: floating point "-9223372036854775808" as integer
+
+Q: integer ceiling of floating point "-9223372036854775808"
+
+Q: integer floor of floating point "inf"
+
+Q: integer ceiling of floating point "nan"
+
+Signs of zero and single flags.
+Q: floating point "+-1"
+
+Q: floating point "1" / floating point "-0"
+
+Q: floating point "1" / floating point "-1e-400"
+
+Q: (inexact of it, underflow of it, overflow of it, divided by zero of it, invalid of it) of (floating point "1e-400" + floating point "1" / floating point "0")
+

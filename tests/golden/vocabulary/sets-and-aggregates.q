@@ -219,3 +219,36 @@ Q: unique values of ("%e9"; "a"; "%e9")
 
 Q: size of set of ("a%00b"; "a%00c"; "a")
 
+Significances and flags of numeric aggregates.
+Q: significance threshold of sum of (floating point "1.5"; floating point "2.5")
+
+Q: underflow of sum of (floating point "1.5"; floating point "1e-400")
+
+Q: significance threshold of sum of (floating point "1.5"; floating point "2.5") whose (false)
+
+Q: significance threshold of product of (floating point "2.0"; floating point "3.0")
+
+Q: (overflow of it, inexact of it) of product of (floating point "1e200"; floating point "1e200")
+
+Q: significance threshold of mean of (1; 2)
+
+Q: significance threshold of mean of (floating point "1.0"; floating point "2.0")
+
+Q: inexact of mean of 9007199254740993
+
+Q: significance threshold of standard deviation of (2; 4; 4; 4; 5; 5; 7; 9)
+
+Q: inexact of standard deviation of (2; 4; 4; 4; 5; 5; 7; 9)
+
+Q: standard deviation of 7
+
+Q: standard deviation of (floating point "0.5"; floating point "1.5")
+
+Q: inexact of standard deviation of (floating point "0.5"; floating point "1.5")
+
+Q: overflow of standard deviation of (floating point "1e200"; floating point "-1e200")
+
+Q: mean of (1; 2) whose (false) as string
+
+Q: standard deviation of (2; 4; 4; 4; 5; 5; 7; 9) as string
+

@@ -27,62 +27,33 @@
 
 namespace {
 
-// What a row's sample expression gives when evaluated, or how the row is
-// checked: "" (a value), "nothing", "error", "unreachable" or "later".
-using Tag = std::string;
+// How many fields after the row kind name the record (up to its result type).
+std::size_t signatureFields(const std::string& kind)
+{
+    return kind == "property" ? 6 : kind == "binary" ? 4 : 3;
+}
 
-struct PropertyRow {
-    PropertyKind kind;
-    std::string singular, plural, key, object, result, use;
-    Tag tag;
-};
+std::string joined(std::initializer_list<std::string_view> fields)
+{
+    std::string text;
+    for (std::string_view field : fields)
+        text += (text.empty() ? "" : " | ") + std::string(field);
+    return text;
+}
 
-struct CastRow {
-    std::string name, source, result, use;
-    Tag tag;
-};
-
-struct BinaryRow {
-    unsigned index;
-    std::string left, right, result, use;
-    Tag tag;
-};
-
-struct UnaryRow {
-    std::string operand, result, use;
-};
-
-struct TypeRow {
-    std::string name, base, hashing, valueSize;
+// One line of CoreCatalogue.rows: its kind, its fields (missing trailing ones
+// empty), the record's fields joined, the sample expression and the tag
+// ("" for a value, "nothing", "error", "unreachable" or "later").
+struct Row {
+    std::string kind;
+    std::vector<std::string> f;
+    std::string signature, use, tag;
 };
 
 struct Catalogue {
     std::set<std::string> coreTypes;
-    std::vector<TypeRow> types;
-    std::vector<PropertyRow> properties;
-    std::vector<CastRow> casts;
-    std::vector<BinaryRow> binaryOperators;
-    std::vector<UnaryRow> unaryOperators;
+    std::vector<Row> types, records;
 };
-
-unsigned binaryOperatorIndex(const std::string& symbol)
-{
-    for (unsigned index = 0; index < kBinaryOperatorCount; ++index)
-        if (symbol == binaryOperatorSymbol(index))
-            return index;
-    ADD_FAILURE() << "no binary operator " << symbol;
-    return kBinaryOperatorCount;
-}
-
-PropertyKind propertyKind(const std::string& letter)
-{
-    if (letter == "I")
-        return PropertyKind::Iterated;
-    if (letter == "A")
-        return PropertyKind::Aggregate;
-    EXPECT_EQ(letter, "P");
-    return PropertyKind::Plain;
-}
 
 // The rows of CoreCatalogue.rows, read once.
 const Catalogue& catalogue()
@@ -95,29 +66,27 @@ const Catalogue& catalogue()
         while (std::getline(in, line)) {
             if (line.empty() || line[0] == '#')
                 continue;
-            std::vector<std::string> f;
+            Row row;
             for (std::size_t start = 0;;) {
                 std::size_t bar = line.find(" | ", start);
-                std::string field = line.substr(start, bar == std::string::npos ? bar : bar - start);
-                f.push_back(field);
+                row.f.push_back(line.substr(start, bar == std::string::npos ? bar : bar - start));
                 if (bar == std::string::npos)
                     break;
                 start = bar + 3;
             }
-            f.resize(9);
-            const std::string& kind = f[0];
-            if (kind == "core")
-                c.coreTypes.insert(f[1]);
-            else if (kind == "type")
-                c.types.push_back({f[1], f[2], f[3], f[4]});
-            else if (kind == "property")
-                c.properties.push_back({propertyKind(f[1]), f[2], f[3], f[4], f[5], f[6], f[7], f[8]});
-            else if (kind == "cast")
-                c.casts.push_back({f[1], f[2], f[3], f[4], f[5]});
-            else if (kind == "binary")
-                c.binaryOperators.push_back({binaryOperatorIndex(f[1]), f[2], f[3], f[4], f[5], f[6]});
-            else if (kind == "unary")
-                c.unaryOperators.push_back({f[1], f[2], f[3]});
+            row.kind = row.f[0];
+            std::size_t n = signatureFields(row.kind);
+            row.f.resize(n + 3);
+            for (std::size_t i = 1; i <= n; ++i)
+                row.signature += (i > 1 ? " | " : "") + row.f[i];
+            row.use = row.f[n + 1];
+            row.tag = row.f[n + 2];
+            if (row.kind == "core")
+                c.coreTypes.insert(row.f[1]);
+            else if (row.kind == "type")
+                c.types.push_back(row);
+            else if (row.kind == "property" || row.kind == "cast" || row.kind == "binary" || row.kind == "unary")
+                c.records.push_back(row);
             else
                 ADD_FAILURE() << "unknown row: " << line;
         }
@@ -128,55 +97,43 @@ const Catalogue& catalogue()
 
 std::string_view textOf(const char* text) { return text ? std::string_view(text) : std::string_view(); }
 
-bool sameProperty(const PropertyRecord& r, const PropertyRow& row)
+const char* kindLetter(PropertyKind kind)
 {
-    return textOf(r.singularName) == row.singular && textOf(r.pluralName) == row.plural &&
-           textOf(r.keyTypeName) == row.key && textOf(r.objectTypeName) == row.object &&
-           textOf(r.resultTypeName) == row.result;
+    return kind == PropertyKind::Plain ? "P" : kind == PropertyKind::Iterated ? "I" : "A";
 }
 
-bool sameCast(const CastRecord& r, const CastRow& row)
-{
-    return textOf(r.castName) == row.name && textOf(r.sourceTypeName) == row.source &&
-           textOf(r.resultTypeName) == row.result;
-}
+// A registered record written as its row would be, with the type it is listed
+// under: its direct object (a global property: its result), its source or its
+// left operand.
+struct Registered {
+    std::string kind, signature, listedUnder;
+    const void* record;
+};
 
-bool sameBinary(const BinaryOperatorRecord& r, const BinaryRow& row)
+std::vector<Registered> registeredRecords()
 {
-    return r.operatorIndex == row.index && textOf(r.leftTypeName) == row.left &&
-           textOf(r.rightTypeName) == row.right && textOf(r.resultTypeName) == row.result;
-}
-
-bool sameUnary(const UnaryOperatorRecord& r, const UnaryRow& row)
-{
-    return r.operatorIndex == kUnaryMinus && textOf(r.operandTypeName) == row.operand &&
-           textOf(r.resultTypeName) == row.result;
-}
-
-// The registered records that match a row.
-template <class Record, class Row, class Same>
-std::vector<const Record*> matching(Record* head, const Row& row, Same same)
-{
-    std::vector<const Record*> found;
-    for (const Record* r = head; r; r = r->nextRegistered)
-        if (same(*r, row))
-            found.push_back(r);
-    return found;
-}
-
-std::string describe(const PropertyRow& row)
-{
-    return row.singular + " / " + row.plural + " <" + row.key + "> of <" + row.object + ">: " + row.result;
-}
-
-std::string describe(const CastRow& row)
-{
-    return "<" + row.source + "> as " + row.name + ": " + row.result;
-}
-
-std::string describe(const BinaryRow& row)
-{
-    return "<" + row.left + "> " + binaryOperatorSymbol(row.index) + " <" + row.right + ">: " + row.result;
+    std::vector<Registered> all;
+    for (const PropertyRecord* r = firstRegisteredProperty(); r; r = r->nextRegistered) {
+        std::string_view object = textOf(r->objectTypeName);
+        all.push_back({"property",
+                       joined({kindLetter(r->kind), textOf(r->singularName), textOf(r->pluralName),
+                               textOf(r->keyTypeName), object, textOf(r->resultTypeName)}),
+                       std::string(object.empty() ? textOf(r->resultTypeName) : object), r});
+    }
+    for (const CastRecord* r = firstRegisteredCast(); r; r = r->nextRegistered)
+        all.push_back({"cast", joined({textOf(r->castName), textOf(r->sourceTypeName), textOf(r->resultTypeName)}),
+                       std::string(textOf(r->sourceTypeName)), r});
+    for (const BinaryOperatorRecord* r = firstRegisteredBinaryOperator(); r; r = r->nextRegistered)
+        all.push_back({"binary",
+                       joined({binaryOperatorSymbol(r->operatorIndex), textOf(r->leftTypeName),
+                               textOf(r->rightTypeName), textOf(r->resultTypeName)}),
+                       std::string(textOf(r->leftTypeName)), r});
+    for (const UnaryOperatorRecord* r = firstRegisteredUnaryOperator(); r; r = r->nextRegistered)
+        all.push_back({"unary",
+                       joined({unaryOperatorSymbol(r->operatorIndex), textOf(r->operandTypeName),
+                               textOf(r->resultTypeName)}),
+                       std::string(textOf(r->operandTypeName)), r});
+    return all;
 }
 
 // Parses and binds one expression and evaluates its first value.
@@ -205,7 +162,7 @@ public:
 
     // What the first value of the bound expression gives: "" for a value,
     // "nothing" or "error".
-    Tag evaluate()
+    std::string evaluate()
     {
         try {
             const void* value = evaluator_.firstValue();
@@ -226,197 +183,136 @@ private:
     std::string bindError_;
 };
 
-template <class Node, class Record>
-bool bindsTo(const std::vector<Expression*>& nodes, NodeKind kind, const Record* record)
+const void* recordOf(const Expression* node)
 {
-    for (Expression* node : nodes)
-        if (node->kind == kind && static_cast<Node*>(node)->record == record)
-            return true;
-    return false;
+    switch (node->kind) {
+    case NodeKind::Property: return static_cast<const PropertyExpression*>(node)->record;
+    case NodeKind::Cast: return static_cast<const CastingExpression*>(node)->record;
+    case NodeKind::BinaryOperator: return static_cast<const BinaryOperatorExpression*>(node)->record;
+    case NodeKind::UnaryOperator: return static_cast<const UnaryOperatorExpression*>(node)->record;
+    default: return nullptr;
+    }
 }
 
-std::string withPhrase(const std::string& use, const std::string& phrase)
+// Binds `text` and expects a node of the tree to use `record`, and the first
+// value to give `tag`; gives the root, or null when binding failed.
+const Expression* expectBinds(Binder& binder, const std::string& text, const void* record, const std::string& tag)
 {
-    std::string text(use);
-    text.replace(text.find('@'), 1, phrase);
-    return text;
+    SCOPED_TRACE(text);
+    std::vector<Expression*> nodes = binder.bind(text);
+    EXPECT_FALSE(nodes.empty()) << binder.bindError();
+    bool uses = false;
+    for (const Expression* node : nodes)
+        uses |= recordOf(node) == record;
+    EXPECT_TRUE(uses);
+    EXPECT_EQ(binder.evaluate(), tag);
+    return nodes.empty() ? nullptr : nodes[0];
 }
 
 const TypeRecord* typeNamed(const std::string& name)
 {
-    return InspectorRegistry::get().findType(name.c_str());
+    return name.empty() ? InspectorRegistry::get().worldType() : InspectorRegistry::get().findType(name.c_str());
 }
 
 TEST(CoreCatalogue, TypesAreRegisteredOnceWithTheirBasesAndHashes)
 {
-    for (const TypeRow& row : catalogue().types) {
-        SCOPED_TRACE(row.name);
+    // type | name | base | hashing | value size
+    for (const Row& row : catalogue().types) {
+        const std::string &name = row.f[1], &base = row.f[2], &hashing = row.f[3], &valueSize = row.f[4];
+        SCOPED_TRACE(name);
         int registrations = 0;
         for (const TypeRecord* t = firstRegisteredType(); t; t = t->nextRegistered)
-            registrations += std::string_view(t->name) == row.name;
+            registrations += std::string_view(t->name) == name;
         EXPECT_EQ(registrations, 1);
-        const TypeRecord* type = typeNamed(row.name);
+        const TypeRecord* type = InspectorRegistry::get().findType(name.c_str());
         ASSERT_NE(type, nullptr);
-        if (row.hashing != "unsaid") {
-            EXPECT_EQ(type->hash != nullptr, row.hashing == "yes");
+        if (hashing != "unsaid") {
+            EXPECT_EQ(type->hash != nullptr, hashing == "yes");
         }
-        if (!row.valueSize.empty()) {
-            EXPECT_EQ(type->valueSize, std::stoul(row.valueSize));
+        if (!valueSize.empty()) {
+            EXPECT_EQ(type->valueSize, std::stoul(valueSize));
         }
-        if (row.base.empty()) {
+        if (base.empty()) {
             EXPECT_EQ(type->base, nullptr);
             continue;
         }
         ASSERT_NE(type->base, nullptr);
-        EXPECT_EQ(type->base->name, row.base);
+        EXPECT_EQ(type->base->name, base);
         // A value with its count: the plain value, rounded up to 8 bytes, then the count.
         EXPECT_EQ(type->valueSize, (type->base->valueSize + 7) / 8 * 8 + 8);
     }
 }
 
-// Each check works on one row; a failed assertion ends the row, not the test.
-void checkPropertyRow(Binder& binder, const PropertyRow& row)
+// Property rows: P, I or A | singular | plural | key | direct object | result.
+void checkPropertyRecord(Binder& binder, const Row& row, const PropertyRecord* record)
 {
-    SCOPED_TRACE(describe(row));
-    std::vector<const PropertyRecord*> found = matching(firstRegisteredProperty(), row, sameProperty);
-    if (row.tag == "later") {
-        EXPECT_TRUE(found.empty()) << "registered now: list the row as present";
-        return;
-    }
-    ASSERT_EQ(found.size(), 1u);
-    const PropertyRecord* record = found[0];
-    EXPECT_EQ(record->kind, row.kind);
-    EXPECT_EQ(record->iterated, row.kind != PropertyKind::Plain);
-
-    InspectorRegistry& registry = InspectorRegistry::get();
-    const TypeRecord* object = row.object.empty() ? registry.worldType() : typeNamed(row.object);
-    const TypeRecord* key = row.key.empty() ? registry.worldType() : typeNamed(row.key);
+    const std::string &singular = row.f[2], &plural = row.f[3];
+    EXPECT_EQ(record->iterated, record->kind != PropertyKind::Plain);
+    const TypeRecord* object = typeNamed(row.f[5]);
+    const TypeRecord* key = typeNamed(row.f[4]);
     ASSERT_NE(object, nullptr);
     ASSERT_NE(key, nullptr);
-    for (const std::string& phrase : {row.singular, row.plural}) {
-        PropertyLookup lookup = registry.findProperty(object, phrase.c_str(), key);
+    for (const std::string& phrase : {singular, plural}) {
+        PropertyLookup lookup = InspectorRegistry::get().findProperty(object, phrase.c_str(), key);
         EXPECT_EQ(lookup.record, record) << phrase;
-        EXPECT_EQ(lookup.plural, phrase == row.plural) << phrase;
+        EXPECT_EQ(lookup.plural, phrase == plural) << phrase;
         if (row.tag == "unreachable")
             continue;
-        std::string text = withPhrase(row.use, phrase);
-        SCOPED_TRACE(text);
-        std::vector<Expression*> nodes = binder.bind(text);
-        ASSERT_FALSE(nodes.empty()) << binder.bindError();
-        EXPECT_TRUE(bindsTo<PropertyExpression>(nodes, NodeKind::Property, record));
-        EXPECT_EQ(nodes[0]->plural, phrase == row.plural);
-        EXPECT_EQ(nodes[0]->type->name, row.result);
-        EXPECT_EQ(binder.evaluate(), row.tag);
+        std::string text = row.use;
+        text.replace(text.find('@'), 1, phrase);
+        if (const Expression* root = expectBinds(binder, text, record, row.tag)) {
+            EXPECT_EQ(root->plural, phrase == plural) << text;
+            EXPECT_EQ(root->type->name, row.f[6]) << text;
+        }
     }
 }
 
-void checkCastRow(Binder& binder, const CastRow& row)
+TEST(CoreCatalogue, EveryRowIsRegisteredOnceFoundByTheRegistryAndBinds)
 {
-    SCOPED_TRACE(describe(row));
-    std::vector<const CastRecord*> found = matching(firstRegisteredCast(), row, sameCast);
-    if (row.tag == "later") {
-        EXPECT_TRUE(found.empty()) << "registered now: list the row as present";
-        return;
+    const std::vector<Registered> all = registeredRecords();
+    Binder binder;
+    InspectorRegistry& registry = InspectorRegistry::get();
+    for (const Row& row : catalogue().records) {
+        SCOPED_TRACE(row.kind + " | " + row.signature);
+        std::vector<const void*> found;
+        for (const Registered& r : all)
+            if (r.kind == row.kind && r.signature == row.signature)
+                found.push_back(r.record);
+        if (row.tag == "later") {
+            EXPECT_TRUE(found.empty()) << "registered now: list the row as present";
+            continue;
+        }
+        ASSERT_EQ(found.size(), 1u);
+        const void* record = found[0];
+        const std::vector<std::string>& f = row.f;
+        if (row.kind == "property") {
+            checkPropertyRecord(binder, row, static_cast<const PropertyRecord*>(record));
+            continue;
+        }
+        if (row.kind == "cast") {
+            EXPECT_EQ(registry.findCast(typeNamed(f[2]), f[1].c_str()), record);
+        } else if (row.kind == "binary") {
+            unsigned index = 0;
+            while (index < kBinaryOperatorCount && f[1] != binaryOperatorSymbol(index))
+                ++index;
+            EXPECT_EQ(registry.findBinaryOperator(typeNamed(f[2]), index, typeNamed(f[3])), record);
+        } else {
+            EXPECT_EQ(registry.findUnaryOperator(typeNamed(f[2]), kUnaryMinus), record);
+        }
+        expectBinds(binder, row.use, record, row.tag);
     }
-    ASSERT_EQ(found.size(), 1u);
-    EXPECT_EQ(InspectorRegistry::get().findCast(typeNamed(row.source), row.name.c_str()), found[0]);
-    std::vector<Expression*> nodes = binder.bind(row.use);
-    ASSERT_FALSE(nodes.empty()) << binder.bindError();
-    EXPECT_TRUE(bindsTo<CastingExpression>(nodes, NodeKind::Cast, found[0]));
-    EXPECT_EQ(binder.evaluate(), row.tag);
 }
-
-void checkBinaryRow(Binder& binder, const BinaryRow& row)
-{
-    SCOPED_TRACE(describe(row));
-    std::vector<const BinaryOperatorRecord*> found = matching(firstRegisteredBinaryOperator(), row, sameBinary);
-    if (row.tag == "later") {
-        EXPECT_TRUE(found.empty()) << "registered now: list the row as present";
-        return;
-    }
-    ASSERT_EQ(found.size(), 1u);
-    EXPECT_EQ(InspectorRegistry::get().findBinaryOperator(typeNamed(row.left), row.index, typeNamed(row.right)),
-              found[0]);
-    std::vector<Expression*> nodes = binder.bind(row.use);
-    ASSERT_FALSE(nodes.empty()) << binder.bindError();
-    EXPECT_TRUE(bindsTo<BinaryOperatorExpression>(nodes, NodeKind::BinaryOperator, found[0]));
-    EXPECT_EQ(binder.evaluate(), "");
-}
-
-void checkUnaryRow(Binder& binder, const UnaryRow& row)
-{
-    SCOPED_TRACE(row.use);
-    std::vector<const UnaryOperatorRecord*> found = matching(firstRegisteredUnaryOperator(), row, sameUnary);
-    ASSERT_EQ(found.size(), 1u);
-    EXPECT_EQ(InspectorRegistry::get().findUnaryOperator(typeNamed(row.operand), kUnaryMinus), found[0]);
-    std::vector<Expression*> nodes = binder.bind(row.use);
-    ASSERT_FALSE(nodes.empty()) << binder.bindError();
-    EXPECT_TRUE(bindsTo<UnaryOperatorExpression>(nodes, NodeKind::UnaryOperator, found[0]));
-    EXPECT_EQ(binder.evaluate(), "");
-}
-
-TEST(CoreCatalogue, EveryPropertyRowIsRegisteredOnceAndBindsUnderBothPhrases)
-{
-    Binder binder;
-    for (const PropertyRow& row : catalogue().properties)
-        checkPropertyRow(binder, row);
-}
-
-TEST(CoreCatalogue, EveryCastRowIsRegisteredOnceAndBinds)
-{
-    Binder binder;
-    for (const CastRow& row : catalogue().casts)
-        checkCastRow(binder, row);
-}
-
-TEST(CoreCatalogue, EveryOperatorRowIsRegisteredOnceAndBinds)
-{
-    Binder binder;
-    for (const BinaryRow& row : catalogue().binaryOperators)
-        checkBinaryRow(binder, row);
-    for (const UnaryRow& row : catalogue().unaryOperators)
-        checkUnaryRow(binder, row);
-}
-
-bool isCore(const char* typeName) { return catalogue().coreTypes.count(std::string(textOf(typeName))) != 0; }
 
 TEST(CoreCatalogue, NothingElseIsRegisteredForTheCoreTypes)
 {
     const Catalogue& c = catalogue();
-    for (const PropertyRecord* r = firstRegisteredProperty(); r; r = r->nextRegistered) {
-        bool listedHere = isCore(r->objectTypeName) || (!*r->objectTypeName && isCore(r->resultTypeName));
-        if (!listedHere)
+    for (const Registered& r : registeredRecords()) {
+        if (!c.coreTypes.count(r.listedUnder))
             continue;
         bool expected = false;
-        for (const PropertyRow& row : c.properties)
-            expected |= row.tag != "later" && sameProperty(*r, row);
-        EXPECT_TRUE(expected) << "unexpected property " << r->singularName << " <" << r->keyTypeName << "> of <"
-                              << r->objectTypeName << ">: " << r->resultTypeName;
-    }
-    for (const CastRecord* r = firstRegisteredCast(); r; r = r->nextRegistered) {
-        if (!isCore(r->sourceTypeName))
-            continue;
-        bool expected = false;
-        for (const CastRow& row : c.casts)
-            expected |= row.tag != "later" && sameCast(*r, row);
-        EXPECT_TRUE(expected) << "unexpected cast <" << r->sourceTypeName << "> as " << r->castName;
-    }
-    for (const BinaryOperatorRecord* r = firstRegisteredBinaryOperator(); r; r = r->nextRegistered) {
-        if (!isCore(r->leftTypeName))
-            continue;
-        bool expected = false;
-        for (const BinaryRow& row : c.binaryOperators)
-            expected |= row.tag != "later" && sameBinary(*r, row);
-        EXPECT_TRUE(expected) << "unexpected operator <" << r->leftTypeName << "> "
-                              << binaryOperatorSymbol(r->operatorIndex) << " <" << r->rightTypeName << ">";
-    }
-    for (const UnaryOperatorRecord* r = firstRegisteredUnaryOperator(); r; r = r->nextRegistered) {
-        if (!isCore(r->operandTypeName))
-            continue;
-        bool expected = false;
-        for (const UnaryRow& row : c.unaryOperators)
-            expected |= sameUnary(*r, row);
-        EXPECT_TRUE(expected) << "unexpected unary operator on <" << r->operandTypeName << ">";
+        for (const Row& row : c.records)
+            expected |= row.tag != "later" && row.kind == r.kind && row.signature == r.signature;
+        EXPECT_TRUE(expected) << "unexpected " << r.kind << " | " << r.signature;
     }
 }
 

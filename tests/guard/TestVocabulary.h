@@ -1,22 +1,15 @@
 #pragma once
 // A small vocabulary the evaluation tests register for themselves:
 //   test values N          the integers 1..N, one by one (plural)
-//   test even of N         N when it is even; fails (TestFailure) when odd
 //   test counted of N      false, counting how often it is asked
-//   test nothing           never a value
-//   test boom              always fails (TestFailure)
 //   test opaque N          a "test opaque" value, whose "string" cast has no
-//                          value for odd N and whose cast "test wrong" gives
-//                          an integer
+//                          value for odd N
 // and evaluates expressions with it.
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "platform/DebuggableException.h"
 #include "registry/InspectorContext.h"
-
-GUARD_EXCEPTION(TestFailure, DebuggableException);
 
 namespace TestVocabulary {
 

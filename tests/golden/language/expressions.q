@@ -1,0 +1,103 @@
+guard-options: Types
+Plural operands under exists, number of and if.
+Q: exists integers in (1, 3)
+
+Q: number of integers in (1, 3)
+
+Q: number of (integers in (1, 3)) + 1
+
+Q: if true then (1; 2) else 3
+
+Q: if false then nothing else 4
+
+Q: exists (1; 2) whose (false)
+
+Q: exists (integers in (1, 5)) whose (it > 4)
+
+Q: exists (2; integer "x")
+
+A singular phrase of a plural object has one value per object value.
+Q: absolute value of (2; -4)
+
+Q: absolute values of (2; -4)
+
+Q: absolute value of integer "x"
+
+Q: ""
+
+And, or and if evaluate only what they need.
+Q: false and boolean "x"
+
+Q: true or boolean "x"
+
+Q: true and boolean "x"
+
+Q: false or boolean "x"
+
+Q: not boolean "x"
+
+Q: if true then 1 else integer "x"
+
+Q: if false then integer "x" else 2
+
+Q: if (1 = 1) then "yes" else "no"
+
+A bar falls back on any failure of its left.
+Q: integer "x" | 7
+
+Q: (1 / 0) | 7
+
+Q: 5 | integer "x"
+
+Q: integer "x" | integer "y"
+
+Q: integer "x" | (1 / 0)
+
+Q: integer "x" | error "right"
+
+Q: error "x" | true
+
+Q: (absolute value of (2; 4)) | 9
+
+Whose filters.
+Q: (integers in (1, 6)) whose (it mod 2 = 0)
+
+Q: (integers in (1, 6)) whose (6 / (it - 3) > 2)
+
+Q: (integers in (1, 3)) whose (if it = 2 then error "x" else true)
+
+Q: (integers in (1, 3)) whose ((true; false))
+
+Q: (integers in (1, 3)) whose ((false; false) whose (it))
+
+Q: (integers in (1, 3)) whose (exists (integers in (1, it)) whose (it > 1))
+
+Q: (integers in (1, 9)) whose (it > 3) whose (it < 6)
+
+Q: 3 whose (it > 5)
+
+Q: number of (integers in (1, 10)) whose (it > 5)
+
+Tuples, items, collections and computed properties.
+Q: (1; 2), (3; 4)
+
+Q: 1, (2, 3)
+
+Q: item 1 of (1, "b", 3)
+
+Q: items 0 of ((1, 2); (3, 4))
+
+Q: item 0 of (integers in (1, 2), 5)
+
+Q: (1; 2); (3; 4)
+
+Q: (integers in (1, 0, 1)); 1
+
+Q: (it * 10) of (1; 2)
+
+Q: (it, it + 1) of (integers in (1, 2))
+
+Q: (integers in (1, it)) of (integers in (1, 3))
+
+Q: (sum of integers in (1, it)) of (integers in (1, 3))
+

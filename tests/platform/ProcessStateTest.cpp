@@ -45,12 +45,8 @@ TEST(ProcessLocations, UnsetLocationsThrow)
     EXPECT_THROW(Platform::libLocation(), UnsetLibLocation);
     EXPECT_FALSE(Platform::isLibLocationSet());
 
-    Platform::setStorageLocation(FileLocation("/opt/guard"));
     Platform::setLibLocation(FileLocation("/opt/guard/ArdoLib"));
-    EXPECT_EQ(Platform::storageLocation().Path(), "/opt/guard");
-    EXPECT_EQ(Platform::libLocation().Path(), "/opt/guard/ArdoLib");
     EXPECT_TRUE(Platform::isLibLocationSet());
-    Platform::setStorageLocation(FileLocation());
     Platform::setLibLocation(FileLocation());
 }
 

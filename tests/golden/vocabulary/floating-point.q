@@ -675,3 +675,58 @@ Q: floating point "1" / floating point "-1e-400"
 
 Q: (inexact of it, underflow of it, overflow of it, divided by zero of it, invalid of it) of (floating point "1e-400" + floating point "1" / floating point "0")
 
+Writing at a chosen significance, the limits of standard notation and of the string cast.
+Q: significance place 1 of (9007199254740992 as floating point) as standard notation
+
+Q: significance place 7 of floating point "1e22" as standard notation
+
+Q: significance place 5 of floating point "1e20" as standard notation
+
+Q: significance place 5 of floating point "1e22" as standard notation
+
+Q: more significance 1 of floating point "-900719925474099." as standard notation
+
+Q: more significance 16 of floating point "1e15" as standard notation
+
+Q: more significance 59 of floating point "0.1" as standard notation
+
+Q: more significance 12 of floating point "1.0e-40" as standard notation
+
+Q: more significance 19 of floating point "1.0e-50" as standard notation
+
+Q: significance place 45 of floating point "1e60"
+
+Q: significance place 50 of floating point "-9e60"
+
+Q: significance place 0 of floating point "9e60"
+
+Q: significance place 50 of floating point "1e61"
+
+Q: significance place 61 of floating point "-1e61"
+
+Q: significance place 290 of floating point "1e300"
+
+Q: significance place 0 of floating point "18014398509481988"
+
+Q: significance place 8 of floating point "1e23"
+
+Q: significance place 0 of floating point "1e23"
+
+Q: more significance 59 of floating point "0.1"
+
+Q: more significance 60 of floating point "0.1"
+
+Q: more significance 400 of floating point "0.1"
+
+Q: significance place 8 of floating point "1e23" as scientific notation
+
+Q: floating point "1e23" as scientific notation
+
+Q: significance place 21 of floating point "1e22" as scientific notation
+
+Q: more significance 29 of floating point "1.0" as scientific notation
+
+Q: significance place 0 of floating point "-1.7976931348623157e308" as scientific notation
+
+Q: more significance 400 of floating point "2.2250738585072014e-308" as scientific notation
+

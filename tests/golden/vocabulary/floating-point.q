@@ -730,3 +730,76 @@ Q: significance place 0 of floating point "-1.7976931348623157e308" as scientifi
 
 Q: more significance 400 of floating point "2.2250738585072014e-308" as scientific notation
 
+The last written digit is rounded to nearest, ties to even.
+Q: significance place 2 of floating point "1234"
+
+Q: significance place 2 of floating point "1234" as scientific notation
+
+Q: significance place 2 of floating point "1250"
+
+Q: significance place 2 of floating point "1250" as scientific notation
+
+Q: significance place 2 of floating point "-1351"
+
+Q: significance place 2 of floating point "-1351" as scientific notation
+
+Q: less significance 1 of floating point "9.96"
+
+Q: less significance 1 of floating point "9.96" as scientific notation
+
+Q: significance place 0 of floating point "99.5"
+
+Q: significance place 0 of floating point "99.5" as scientific notation
+
+Q: significance place 0 of floating point "2.5"
+
+Q: significance place 0 of floating point "2.5" as scientific notation
+
+Q: significance place 0 of floating point "3.5"
+
+Q: significance place 0 of floating point "3.5" as scientific notation
+
+Q: significance place 2 of floating point "40"
+
+Q: significance place 2 of floating point "40" as scientific notation
+
+Q: significance place 3 of floating point "96"
+
+Q: significance place 3 of floating point "96" as scientific notation
+
+Q: significance place 3 of floating point "94"
+
+Q: significance place 3 of floating point "94" as scientific notation
+
+Q: significance place 2 of floating point "0.96"
+
+Q: significance place 2 of floating point "0.96" as scientific notation
+
+Q: significance place 2 of floating point "60"
+
+Q: significance place 2 of floating point "60" as scientific notation
+
+Q: significance place 2 of floating point "50"
+
+Q: significance place 2 of floating point "50" as scientific notation
+
+Q: significance place 0 of floating point "0.7"
+
+Q: significance place 0 of floating point "0.7" as scientific notation
+
+Q: significance place 0 of floating point "-0.3"
+
+Q: significance place 0 of floating point "-0.3" as scientific notation
+
+Q: significance place 0 of floating point "0.0007"
+
+Q: significance place 0 of floating point "0.0007" as scientific notation
+
+Q: floating point "-1.5"
+
+Q: floating point "-1.5" as scientific notation
+
+Q: floating point "0.5"
+
+Q: floating point "0.5" as scientific notation
+

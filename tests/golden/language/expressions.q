@@ -101,3 +101,52 @@ Q: (integers in (1, it)) of (integers in (1, 3))
 
 Q: (sum of integers in (1, it)) of (integers in (1, 3))
 
+Binding failures are found before any value is made, each with its own sentence.
+Q: it
+
+Q: it + 1
+
+Q: (integers in (1, 3)) + 1
+
+Q: - integers in (1, 3)
+
+Q: not (true; false)
+
+Q: (true; false) and true
+
+Q: (1; 2) | 3
+
+Q: not 1
+
+Q: 1 and true
+
+Q: true or 1
+
+Q: if 1 then 2 else 3
+
+Q: (1; 2) whose (it)
+
+Q: (1; 2) and true
+
+Q: if true then 1 else "a"
+
+Q: 1; "a"
+
+Q: 1 | "a"
+
+Q: item 2 of (1, 2)
+
+Q: item 0 of 5
+
+Q: item (1 + 0) of (1, 2)
+
+Q: item 9223372036854775808 of (1, 2)
+
+Q: no such phrase
+
+Q: 1 as no such cast
+
+Q: 1 + "a"
+
+Q: - "a"
+

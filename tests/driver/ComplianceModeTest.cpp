@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "driver/ComplianceMode.h"
-#include "platform/FileIOError.h"
 #include "support/TempDirectory.h"
 
 namespace {
@@ -147,16 +146,4 @@ TEST_F(ComplianceItems, DocumentLongerThanOneReadBuffer)
         ASSERT_EQ(item.children[0].text, std::to_string(i));
         ASSERT_EQ(item.children[1].text, "True");
     }
-}
-
-TEST_F(ComplianceItems, ARejectedDocumentLeavesTheDestinationAlone)
-{
-    TempDirectory temp;
-    std::string destination = temp.Write("out.xml", "earlier response");
-    std::string wrongRoot = temp.Write("wrong.xml", "<ComplianceDocument></ComplianceDocument>");
-    EXPECT_THROW(runComplianceMode(FileLocation(wrongRoot), FileLocation(destination), context),
-                 ClientComplianceDocBadDocumentType);
-    EXPECT_THROW(runComplianceMode(FileLocation(temp / "absent.xml"), FileLocation(destination), context),
-                 FileNotFoundError);
-    EXPECT_EQ(TempDirectory::Read(destination), "earlier response");
 }

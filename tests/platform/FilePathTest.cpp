@@ -68,19 +68,6 @@ TEST(FilePath, OnlyRegularFilesAreAccepted)
     }
 }
 
-TEST(FilePath, CreateTruncatesAnExistingFile)
-{
-    TempDirectory temp;
-    std::string path = temp.Write("out.txt", "a much longer old content\r\n");
-    FileWritingPath writing;
-    writing.Create(FileLocation(path));
-    EXPECT_EQ(writing.Size(), 0u);
-    writeAll(writing, 0, "new");
-    writing.Flush();
-    writing.Close();
-    EXPECT_EQ(TempDirectory::Read(path), "new");
-}
-
 TEST(FilePath, OpenExistingKeepsTheContent)
 {
     TempDirectory temp;

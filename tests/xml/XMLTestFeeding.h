@@ -33,7 +33,7 @@ inline void FeedBytewise(SimpleXMLParserPL& parser, std::string_view document)
 }
 
 // Every way of cutting `document` into three chunks (empty ones included),
-// which covers every two-chunk cut too.
+// which covers every two-chunk cut and the whole document too.
 inline std::vector<std::vector<std::size_t>> AllTwoCutSplits(std::string_view document)
 {
     std::vector<std::vector<std::size_t>> splits;

@@ -73,11 +73,6 @@ TEST_P(TreeTable, BuildsTheSameTreeHowEverTheDocumentIsCut)
     const TreeCase& c = GetParam();
     {
         XMLTreeParserPL parser;
-        FeedInChunks(parser, c.document, {});
-        EXPECT_EQ(Outcome(parser), c.tree);
-    }
-    {
-        XMLTreeParserPL parser;
         FeedBytewise(parser, c.document);
         EXPECT_EQ(Outcome(parser), c.tree) << "fed a byte at a time";
     }

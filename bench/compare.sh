@@ -93,29 +93,31 @@ skip_peer() { rows+=("$1|$2|-|-|$3|-"); }
 echo "guard: $GUARD" >&2
 echo "load before: $(cut -d' ' -f1-3 /proc/loadavg)" >&2
 
-sum_expected=$((N * (N + 1) / 2))
-half=$((N / 2))
+# stream_task TASK EXPECTED LUA PYTHON JQ: one of the loops over 1..N, the
+# floor's mode named like the task; each tool's program prints EXPECTED.
+stream_task() {
+  local task=$1 check
+  check=$(answer_is "$2")
+  echo "$task..." >&2
+  run_guard "$task" "$check"
+  run_peer "$task" floor "$check" "$RUNS" "$work/floor" "$task" $N
+  run_peer "$task" lua "$check" "$RUNS" "$LUA" -e "$3"
+  run_peer "$task" python "$check" "$RUNS" "$PYTHON" -c "$4"
+  run_peer "$task" jq "$check" "$RUNS" "$JQ" -n "$5"
+}
 
-echo "count..." >&2
-run_guard count "$(answer_is $N)"
-run_peer count floor "$(answer_is $N)" "$RUNS" "$work/floor" count $N
-run_peer count lua "$(answer_is $N)" "$RUNS" "$LUA" -e "local c=0 for i=1,1e7 do c=c+1 end print(c)"
-run_peer count python "$(answer_is $N)" "$RUNS" "$PYTHON" -c "print(sum(1 for _ in range(1, 10**7+1)))"
-run_peer count jq "$(answer_is $N)" "$RUNS" "$JQ" -n "reduce range(1;10000001) as \$i (0; .+1)"
-
-echo "sum..." >&2
-run_guard sum "$(answer_is $sum_expected)"
-run_peer sum floor "$(answer_is $sum_expected)" "$RUNS" "$work/floor" sum $N
-run_peer sum lua "$(answer_is $sum_expected)" "$RUNS" "$LUA" -e "local s=0 for i=1,1e7 do s=s+i end print(s)"
-run_peer sum python "$(answer_is $sum_expected)" "$RUNS" "$PYTHON" -c "print(sum(i for i in range(1, 10**7+1)))"
-run_peer sum jq "$(answer_is $sum_expected)" "$RUNS" "$JQ" -n "reduce range(1;10000001) as \$i (0; .+\$i)"
-
-echo "filter..." >&2
-run_guard filter "$(answer_is $half)"
-run_peer filter floor "$(answer_is $half)" "$RUNS" "$work/floor" filter $N
-run_peer filter lua "$(answer_is $half)" "$RUNS" "$LUA" -e "local c=0 for i=1,1e7 do if i%2==0 then c=c+1 end end print(c)"
-run_peer filter python "$(answer_is $half)" "$RUNS" "$PYTHON" -c "print(sum(1 for i in range(1, 10**7+1) if i % 2 == 0))"
-run_peer filter jq "$(answer_is $half)" "$RUNS" "$JQ" -n "reduce range(1;10000001) as \$i (0; if \$i % 2 == 0 then .+1 else . end)"
+stream_task count $N \
+  "local c=0 for i=1,1e7 do c=c+1 end print(c)" \
+  "print(sum(1 for _ in range(1, 10**7+1)))" \
+  "reduce range(1;10000001) as \$i (0; .+1)"
+stream_task sum $((N * (N + 1) / 2)) \
+  "local s=0 for i=1,1e7 do s=s+i end print(s)" \
+  "print(sum(i for i in range(1, 10**7+1)))" \
+  "reduce range(1;10000001) as \$i (0; .+\$i)"
+stream_task filter $((N / 2)) \
+  "local c=0 for i=1,1e7 do if i%2==0 then c=c+1 end end print(c)" \
+  "print(sum(1 for i in range(1, 10**7+1) if i % 2 == 0))" \
+  "reduce range(1;10000001) as \$i (0; if \$i % 2 == 0 then .+1 else . end)"
 
 echo "many questions..." >&2
 run_guard many "$(answers_are $QUESTIONS)"

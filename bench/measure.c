@@ -1,17 +1,19 @@
 /* Runs one command and reports its wall time and peak resident set, as
  * compare.sh needs them: "SECONDS MAXRSS_KIB EXIT" on stderr. The peak RSS is
  * the child's ru_maxrss from wait4, the figure /usr/bin/time -f %M prints;
- * the clock is CLOCK_MONOTONIC around fork and wait, finer than time's %e.
+ * the clock is CLOCK_MONOTONIC around spawn and wait, finer than time's %e.
  *
  *   measure STDOUT_FILE COMMAND [ARG...]
  */
 #define _GNU_SOURCE
 #include <fcntl.h>
+#include <spawn.h>
 #include <stdio.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <time.h>
-#include <unistd.h>
+
+extern char** environ;
 
 static double now(void)
 {
@@ -26,17 +28,16 @@ int main(int argc, char** argv)
         fputs("usage: measure STDOUT_FILE COMMAND [ARG...]\n", stderr);
         return 2;
     }
+    /* posix_spawn (a vfork underneath) costs the measured time less than
+     * a fork of this process would. */
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, argv[1], O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    pid_t child;
     double start = now();
-    pid_t child = fork();
-    if (child < 0)
+    if (posix_spawnp(&child, argv[2], &actions, NULL, argv + 2, environ) != 0) {
+        perror(argv[2]);
         return 2;
-    if (child == 0) {
-        int out = open(argv[1], O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (out < 0 || dup2(out, 1) < 0)
-            _exit(127);
-        close(out);
-        execvp(argv[2], argv + 2);
-        _exit(127);
     }
     int status = 0;
     struct rusage usage;

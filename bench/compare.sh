@@ -8,8 +8,8 @@
 #
 # Builds nothing but its two helpers (bench/floor.c, bench/measure.c); guard
 # is $GUARD, else build/bench/guard, else build/release/guard (`make bench`
-# builds the first). RUNS (default 5) runs per task, STARTUP_RUNS (21) for
-# the start-up task.
+# builds the first). RUNS (default 5) rounds per task, STARTUP_RUNS (21)
+# for the start-up task.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -171,7 +171,7 @@ for row in "${rows[@]}"; do
   name=""; [ "$task" != "$last" ] && name=${title[$task]}
   last=$task
   if [ "$med" = "-" ]; then
-    printf '%-20s %-7s %10s %9s %14s %12s %4s\n' "$name" "$tool" - - - - - 
+    printf '%-20s %-7s %10s %9s %14s %12s %4s\n' "$name" "$tool" - - - - -
     printf '%-20s   (%s)\n' "" "$note"
     continue
   fi
@@ -194,14 +194,18 @@ printf '%-8s %14s %14s %10s\n' task "N=10^6 MiB" "N=10^8 MiB" "flat"
 declare -A rss_ok
 for task in count sum filter; do
   declare -A at=()
+  failed=no
   for n in 1000000 100000000; do
     sed "s/$N/$n/" "$work/$task.q" > "$work/$task-$n.q"
-    run_once "$work/$task-$n.a" "grep -q '^A: ' \"\$1\"" "$GUARD" "$work/$task-$n.q" "$work/$task-$n.a"
+    case $task in count) want=$n ;; sum) want=$((n * (n + 1) / 2)) ;; filter) want=$((n / 2)) ;; esac
+    run_once "$work/$task-$n.a" "$(answer_is $want)" "$GUARD" "$work/$task-$n.q" "$work/$task-$n.a"
     at[$n]=$kib
+    [ "$passed" = yes ] || failed=yes
   done
   small=${at[1000000]} large=${at[100000000]}
   # Flat: within 256 KiB (page-granular noise), and under 16 MiB.
   flat=$(awk -v a="$small" -v b="$large" 'BEGIN { d = b - a; if (d < 0) d = -d; print (d <= 256 && a <= 16384 && b <= 16384) ? "yes" : "no" }')
+  [ "$failed" = no ] || flat="no (a run failed)"
   rss_ok[$task]=$flat
   printf '%-8s %14.1f %14.1f %10s\n' "$task" "$(awk -v k="$small" 'BEGIN { print k / 1024 }')" \
     "$(awk -v k="$large" 'BEGIN { print k / 1024 }')" "$flat"

@@ -1,10 +1,14 @@
 # The two commands of the README do all set-up themselves:
 #   make demo   install what is missing, build, answer examples/questions.txt
 #   make test   install what is missing, build with sanitizers, run every test
+#               (the unit and golden tests, then each fuzz target briefly)
+#   make fuzz   build the fuzz targets and run each for FUZZ_SECONDS
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+FUZZ_SECONDS ?= 60
+FUZZ_CI_SECONDS ?= 15
 
-.PHONY: all release demo test bench fuzz deps clean
+.PHONY: all release demo test bench fuzz fuzz-build deps clean
 
 all: release
 
@@ -23,6 +27,18 @@ test: deps
 	@cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGUARD_SANITIZE=ON $(CMAKE_FLAGS) >/dev/null
 	@cmake --build build/asan -j $(JOBS)
 	@cd build/asan && ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory fuzz-build
+	@fuzz/run build/fuzz $(FUZZ_CI_SECONDS) --ci
+
+# The fuzz targets: clang with AddressSanitizer and UndefinedBehaviorSanitizer.
+fuzz-build:
+	@scripts/install-deps --fuzz
+	@cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+	  -DCMAKE_CXX_COMPILER=clang++ -DGUARD_FUZZ=ON -DGUARD_TESTS=OFF $(CMAKE_FLAGS) >/dev/null
+	@cmake --build build/fuzz -j $(JOBS)
+
+fuzz: fuzz-build
+	@fuzz/run build/fuzz $(FUZZ_SECONDS)
 
 # Micro-benchmarks, then guard side by side with the floor and its peers
 # (bench/compare.sh). BENCH_FLAGS go to the micro-benchmark binary, e.g.

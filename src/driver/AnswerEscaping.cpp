@@ -1,8 +1,9 @@
 #include "driver/AnswerEscaping.h"
 
+#include "pipeline/HexDigits.h"
+
 void writeEscaped(LineReceiver& output, std::string_view text)
 {
-    static constexpr char kDigits[] = "0123456789abcdef";
     const char* run = text.data();
     const char* end = text.data() + text.size();
     for (const char* at = run; at != end; ++at) {
@@ -11,7 +12,7 @@ void writeEscaped(LineReceiver& output, std::string_view text)
             continue;
         if (at != run)
             output.Text(run, at);
-        const char escape[3] = {'%', kDigits[byte >> 4], kDigits[byte & 15]};
+        const char escape[3] = {'%', kLowercaseHexDigits[byte >> 4], kLowercaseHexDigits[byte & 15]};
         output.Text(escape, escape + 3);
         run = at + 1;
     }

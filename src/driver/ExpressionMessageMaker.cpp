@@ -64,6 +64,12 @@ void ExpressionMessageMaker::describeExpressionFailure()
         unfinishedCommentError(e);
     } catch (const InspectorBlacklisted& e) {
         inspectorBlacklisted(e);
+    } catch (const ExpressionTooDeep& e) {
+        expressionTooDeep(e);
+    } catch (const ExpressionTooLarge& e) {
+        expressionTooLarge(e);
+    } catch (const TupleTypeTooLong& e) {
+        tupleTypeTooLong(e);
     }
 }
 
@@ -282,6 +288,21 @@ void ExpressionMessageMaker::operationNotDefined(const OperationNotDefined& e)
 void ExpressionMessageMaker::outOfMemory(const std::bad_alloc&)
 {
     append("There's not enough memory.");
+}
+
+void ExpressionMessageMaker::expressionTooDeep(const ExpressionTooDeep&)
+{
+    append("This expression is nested too deeply.");
+}
+
+void ExpressionMessageMaker::expressionTooLarge(const ExpressionTooLarge&)
+{
+    append("This expression is too long.");
+}
+
+void ExpressionMessageMaker::tupleTypeTooLong(const TupleTypeTooLong&)
+{
+    append("This expression has a very long tuple.");
 }
 
 // A program exception reads "<known>" and its class; anything else gets the

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "guard/BindingErrors.h"
+#include "guard/ExpressionLimits.h"
 #include "guard/GuardErrors.h"
 #include "guard/ParsingFailure.h"
 #include "registry/InspectorContext.h"
@@ -72,6 +73,9 @@ protected:
     virtual void singularExpressionRequired(const SingularExpressionRequired& e);
     virtual void operationNotDefined(const OperationNotDefined& e);
     virtual void outOfMemory(const std::bad_alloc& e);
+    virtual void expressionTooDeep(const ExpressionTooDeep& e);
+    virtual void expressionTooLarge(const ExpressionTooLarge& e);
+    virtual void tupleTypeTooLong(const TupleTypeTooLong& e);
 
     // What is left when no table knows the exception.
     virtual void understandingFallback();

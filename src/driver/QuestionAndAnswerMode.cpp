@@ -18,6 +18,16 @@ bool runQuestionAndAnswerMode(const FileLocation& source, const FileLocation& de
     EvalContext context;
     try {
         context.fillFunctionTables(true);
+    } catch (...) {
+        return false;
+    }
+    return runQuestionAndAnswerMode(source, destination, options, context);
+}
+
+bool runQuestionAndAnswerMode(const FileLocation& source, const FileLocation& destination, QuestionOptions options,
+                              InspectorContext& context)
+{
+    try {
         Platform::FileWritingPath output;
         output.Create(destination);
         FileDataSink sink(output);

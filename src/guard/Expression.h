@@ -84,6 +84,7 @@ public:
     bool plural = false;               // may have any number of values
     bool once = false;                 // evaluateOnce() gives its value
     const NodeKind kind;
+    std::uint32_t depth = 1;           // levels of the subtree, set by the tree
     Expression* nextBuilt = nullptr;   // the tree's list of all its nodes
 };
 

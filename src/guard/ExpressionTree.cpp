@@ -16,6 +16,7 @@ String ExpressionTree::copyText(const char* begin, const char* end)
 void ExpressionTree::finish()
 {
     root_ = nodes_;
+    depthLimit_ = kMaxExpressionDepth + 1;
     if (bindOnFinish_ && root_)
         root_->bind(nullptr, allocator_);
 }
@@ -24,6 +25,7 @@ void ExpressionTree::clear()
 {
     rollBack(Checkpoint{start_, nullptr});
     root_ = nullptr;
+    depthLimit_ = kMaxExpressionDepth;
 }
 
 void ExpressionTree::rollBack(const Checkpoint& checkpoint)
@@ -32,6 +34,7 @@ void ExpressionTree::rollBack(const Checkpoint& checkpoint)
         Expression* next = nodes_->nextBuilt;
         nodes_->~Expression();
         nodes_ = next;
+        --count_;
     }
     allocator_.release(checkpoint.mark);
 }

@@ -6,10 +6,19 @@
 // all are destroyed together by clear()) and recorded as the last built,
 // which after a complete parse is the root. finish() binds the root with no
 // enclosing "it".
+//
+// make() records each node's depth (one more than its deepest child) and
+// throws ExpressionTooDeep beyond kMaxExpressionDepth levels, or
+// ExpressionTooLarge beyond kMaxExpressionNodes nodes, before making it. A
+// finished tree allows one level more, for the conversion that an evaluator
+// may put above its root.
+#include <algorithm>
 #include <new>
+#include <type_traits>
 #include <utility>
 
 #include "guard/Expression.h"
+#include "guard/ExpressionLimits.h"
 #include "registry/CoreValues.h"
 #include "registry/StackAllocator.h"
 
@@ -23,10 +32,17 @@ public:
     template <class Node, class... Args>
     Node* make(Args&&... args)
     {
+        std::uint32_t depth = 1 + std::max({std::uint32_t(0), depthOf(args)...});
+        if (depth > depthLimit_)
+            throw ExpressionTooDeep();
+        if (count_ == kMaxExpressionNodes)
+            throw ExpressionTooLarge();
         void* room = allocator_.allocate(sizeof(Node));
         Node* node = new (room) Node(std::forward<Args>(args)...);
+        node->depth = depth;
         node->nextBuilt = nodes_;
         nodes_ = node;
+        ++count_;
         return node;
     }
 
@@ -58,9 +74,23 @@ public:
     StackAllocatorBase& allocator() { return allocator_; }
 
 private:
+    // The depth of a node argument (0 for none); other arguments count 0.
+    template <class Arg>
+    static std::uint32_t depthOf(const Arg& arg)
+    {
+        if constexpr (std::is_convertible_v<const Arg&, const Expression*>) {
+            const Expression* child = arg;
+            return child ? child->depth : 0;
+        } else {
+            return 0;
+        }
+    }
+
     StackAllocatorBase& allocator_;
     StackAllocatorBase::Mark start_;
     Expression* nodes_ = nullptr;
     Expression* root_ = nullptr;
+    std::uint32_t count_ = 0;
+    std::uint32_t depthLimit_ = kMaxExpressionDepth;
     bool bindOnFinish_ = true;
 };

@@ -9,12 +9,6 @@
 #include "guard/PropertyExpression.h"
 #include "guard/StructureExpressions.h"
 
-namespace {
-
-constexpr unsigned kUnaryMinus = 0;
-
-}  // namespace
-
 void GuardAutomaton::Reset()
 {
     whoseCounts_.clear();

@@ -1,5 +1,6 @@
 #include "guard/GuardParser.h"
 
+#include "guard/ExpressionLimits.h"
 #include "guard/GuardErrors.h"
 #include "guard/GuardGrammar.h"
 #include "guard/GuardSymbols.h"
@@ -10,21 +11,28 @@ void GuardParser::AcceptPhrase(const char* begin, const char* end)
 {
     engine_.shift(GuardSymbol::Phrase);
     automaton_.PushPhrase(begin, end);
-    engine_.push();
+    push();
 }
 
 void GuardParser::AcceptString(TextOffset, TextOffset, const char* begin, const char* bytesEnd)
 {
     engine_.shift(GuardSymbol::Primary);
     automaton_.PushString(begin, bytesEnd);
-    engine_.push();
+    push();
 }
 
 void GuardParser::AcceptNumeral(TextOffset, TextOffset, std::uint32_t low, std::uint32_t high)
 {
     engine_.shift(GuardSymbol::Primary);
     automaton_.PushInteger(low, high);
+    push();
+}
+
+void GuardParser::push()
+{
     engine_.push();
+    if (engine_.depth() > kMaxExpressionDepth)
+        throw ExpressionTooDeep();
 }
 
 void GuardParser::RejectLongPhrase()

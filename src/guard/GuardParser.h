@@ -8,7 +8,9 @@
 // goes to the automaton (push a phrase, a constant, an operator code, "it"),
 // and the engine pushes the new position. Every lexical error is raised at
 // once as its own exception class (GuardErrors.h); sequences outside the
-// grammar raise ParsingFailure. ResetInput starts over (and resets the
+// grammar raise ParsingFailure; a position stack deeper than
+// kMaxExpressionDepth (open parentheses, prefix operators, "of" chains)
+// raises ExpressionTooDeep. ResetInput starts over (and resets the
 // automaton); EndInput finishes the parse, so the automaton's FinishTree
 // (and any binding failure) happens there.
 #include "guard/GuardLexemeAcceptor.h"
@@ -51,8 +53,10 @@ private:
     {
         engine_.shift(action.terminal);
         action.Apply(automaton_);
-        engine_.push();
+        push();
     }
+    // The engine's push, with the bound on its depth.
+    void push();
 
     GuardRPNSemantics& automaton_;
     Engine engine_;

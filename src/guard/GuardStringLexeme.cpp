@@ -1,21 +1,12 @@
 #include "guard/GuardStringLexeme.h"
 
+#include "pipeline/HexDigits.h"
+
 #include <cstring>
 
 namespace {
 
 constexpr char kQuote = '"';
-
-int hexValue(unsigned char byte)
-{
-    if (byte >= '0' && byte <= '9')
-        return byte - '0';
-    if (byte >= 'A' && byte <= 'F')
-        return byte - 'A' + 10;
-    if (byte >= 'a' && byte <= 'f')
-        return byte - 'a' + 10;
-    return -1;
-}
 
 }  // namespace
 
@@ -52,7 +43,7 @@ void GuardStringLexeme::Accept(TextOffset start, TextOffset position, LexemeCurs
             break;
         case State::EscapeHigh:
         case State::EscapeLow: {
-            int value = hexValue(byte);
+            int value = hexDigitValue(byte);
             if (value < 0) {
                 acceptor_.RejectBadEscape(start, offsetOf(cursor.next));
                 return;

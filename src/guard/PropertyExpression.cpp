@@ -66,15 +66,8 @@ EvalCode PropertyExpression::next()
         return kEvalOk;
     // The common case of a plural property on its way through one operand
     // value, kept out of the general state machine.
-    if (phase_ == Phase::OperandNext) {
-        allocator_->release(mark_);
-        if (call(record->perOperandNext, result_, *keySlot_, *objectSlot_, state_, record)) {
-            if (interruptible_)
-                InspectorThread::interruptionPoint();
-            return kEvalOk;
-        }
-        phase_ = Phase::AdvanceOperand;
-    }
+    if (phase_ == Phase::OperandNext && stepOperand())
+        return kEvalOk;
     value = nullptr;
     return run();
 }
@@ -89,8 +82,18 @@ void PropertyExpression::close()
 // An aggregate takes every operand value without yielding any.
 EvalCode PropertyExpression::aggregateOperands()
 {
-    while (operand_->value) {
+    auto add = [this] {
         call(record->perOperand, result_, *keySlot_, *objectSlot_, state_, record);
+        return true;
+    };
+    if (operand_->kind == NodeKind::Property && !cursor_.checked) {
+        if (!operand_->value)
+            return kEvalOk;
+        add();
+        return static_cast<PropertyExpression*>(operand_)->advanceWhile(add);
+    }
+    while (operand_->value) {
+        add();
         if (EvalCode code = cursor_.advance())
             return code;
     }

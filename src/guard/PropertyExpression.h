@@ -11,8 +11,9 @@
 // (and per-operand next for iterated records), then end and end-next.
 #include "guard/Expression.h"
 #include "registry/CoreValues.h"
-
-struct PropertyRecord;
+#include "registry/InspectorErrors.h"
+#include "registry/InspectorInterrupter.h"
+#include "registry/InspectorRecords.h"
 
 class PropertyExpression final : public Expression {
 public:
@@ -25,6 +26,27 @@ public:
     EvalCode next() override;
     void close() override;
     bool bind(Expression* itTarget, StackAllocatorBase& allocator) override;
+
+    // Moves on as next() does, over and over, while `visit()` (called with
+    // each new value in place) answers true; stops at the first value it
+    // answers false for, at the end of the stream, or at a failing code.
+    // The values a plural property makes for one operand value are made in
+    // a loop of its own here, without a call of next() for each.
+    template <class Visit>
+    EvalCode advanceWhile(Visit&& visit)
+    {
+        for (;;) {
+            while (value && phase_ == Phase::OperandNext) {
+                if (!stepOperand())
+                    break;
+                if (!visit())
+                    return kEvalOk;
+            }
+            EvalCode code = next();
+            if (code || !value || !visit())
+                return code;
+        }
+    }
 
     String phrase;                // as written, lower-cased
     Expression* key;              // may be null
@@ -49,6 +71,26 @@ private:
     };
     EvalCode run();
     EvalCode aggregateOperands();
+
+    // The next value a plural property makes from the same operand value;
+    // false (and on to the next operand value) when it makes none.
+    bool stepOperand()
+    {
+        allocator_->release(mark_);
+        bool produced;
+        try {
+            produced = record->perOperandNext(result_, *keySlot_, *objectSlot_, state_, record);
+        } catch (const NoSuchObject&) {
+            produced = false;
+        }
+        if (!produced) {
+            phase_ = Phase::AdvanceOperand;
+            return false;
+        }
+        if (interruptible_)
+            InspectorThread::interruptionPoint();
+        return true;
+    }
     EvalCode produced(bool fromNext);
 
     Expression* operand_ = nullptr;  // the one operand the node iterates (key, else object)

@@ -48,6 +48,7 @@ public:
     void push()
     {
         stack_.push(pending_);
+        ++depth_;
         pending_ = nullptr;
         while (topIsEnd())
             reduce();
@@ -70,6 +71,7 @@ public:
     void reset()
     {
         stack_.clear();
+        depth_ = 0;
         pending_ = nullptr;
         accepted_ = false;
         finished_ = false;
@@ -77,6 +79,9 @@ public:
     }
 
     bool accepted() const { return accepted_; }
+    // The number of positions on the stack (kept as a count, so asking costs
+    // nothing).
+    std::size_t depth() const { return depth_; }
     bool finished() const { return finished_; }
     // For tests: the position stack's depth and heap use.
     const SegmentedStack<const Node*, InlineEntries>& positions() const { return stack_; }
@@ -114,6 +119,7 @@ private:
     {
         const GrammarRule<Automaton>& rule = stack_.top()->rule;
         stack_.pop(rule.length);
+        depth_ -= rule.length;
         if (rule.action)
             (automaton_.*rule.action)();
         if (rule.left == endSymbol_) {
@@ -124,6 +130,7 @@ private:
         }
         select(rule.left);
         stack_.push(goTo(rule.left));
+        ++depth_;
     }
 
     const Table& table_;
@@ -133,5 +140,6 @@ private:
     const Node* pending_ = nullptr;
     bool accepted_ = false;
     bool finished_ = false;
+    std::size_t depth_ = 0;
     SegmentedStack<const Node*, InlineEntries> stack_;
 };

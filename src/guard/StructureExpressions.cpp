@@ -4,6 +4,7 @@
 
 #include "guard/BindingErrors.h"
 #include "guard/ConstantExpressions.h"
+#include "guard/PropertyExpression.h"
 #include "registry/InspectorInterrupter.h"
 #include "registry/InspectorRegistry.h"
 
@@ -29,55 +30,30 @@ bool ComputedPropertyExpression::bind(Expression* itTarget, StackAllocatorBase& 
     bool leftSigned = left->bind(object->itTarget(), allocator);
     type = left->type;
     plural = left->plural || object->plural;
-    objectCursor_ = ChildCursor(object, object->singular());
-    leftCursor_ = ChildCursor(left, left->singular());
+    loops_.bind(object, left);
     return objectSigned && leftSigned;
 }
 
 EvalCode ComputedPropertyExpression::first()
 {
-    return fromObject(objectCursor_.start());
+    return positioned(loops_.start());
 }
 
 EvalCode ComputedPropertyExpression::next()
 {
-    return fromLeft(leftCursor_.advance());
+    return positioned(loops_.advance());
 }
 
 void ComputedPropertyExpression::close()
 {
     value = nullptr;
-    leftCursor_.discard();
-    objectCursor_.discard();
+    loops_.close();
 }
 
-// The object has just been started or advanced: find the next left value.
-EvalCode ComputedPropertyExpression::fromObject(EvalCode code)
+EvalCode ComputedPropertyExpression::positioned(EvalCode code)
 {
-    value = nullptr;
-    if (code || !object->value)
-        return code;
-    return fromLeft(leftCursor_.start());
-}
-
-// The left expression has just been started or advanced.
-EvalCode ComputedPropertyExpression::fromLeft(EvalCode code)
-{
-    for (;;) {
-        value = nullptr;
-        if (code) {
-            objectCursor_.discard();
-            return code;
-        }
-        if (left->value) {
-            value = left->value;
-            return kEvalOk;
-        }
-        code = objectCursor_.advance();
-        if (code || !object->value)
-            return code;
-        code = leftCursor_.start();
-    }
+    value = code == kEvalOk && loops_.positioned() ? left->value : nullptr;
+    return code;
 }
 
 // --- tuple: the first element outer, the rest inner ---
@@ -88,55 +64,35 @@ bool TupleExpression::bind(Expression* itTarget, StackAllocatorBase& allocator)
     bool restSigned = rest->bind(itTarget, allocator);
     type = InspectorRegistry::get().tupleType(firstElement->type, rest->type);
     plural = firstElement->plural || rest->plural;
-    firstCursor_ = ChildCursor(firstElement, firstElement->singular());
-    restCursor_ = ChildCursor(rest, rest->singular());
+    loops_.bind(firstElement, rest);
     return firstSigned && restSigned;
 }
 
 EvalCode TupleExpression::first()
 {
-    return fromFirst(firstCursor_.start());
+    return positioned(loops_.start());
 }
 
 EvalCode TupleExpression::next()
 {
-    return fromRest(restCursor_.advance());
+    return positioned(loops_.advance());
 }
 
 void TupleExpression::close()
 {
     value = nullptr;
-    restCursor_.discard();
-    firstCursor_.discard();
+    loops_.close();
 }
 
-EvalCode TupleExpression::fromFirst(EvalCode code)
+EvalCode TupleExpression::positioned(EvalCode code)
 {
     value = nullptr;
-    if (code || !firstElement->value)
-        return code;
-    return fromRest(restCursor_.start());
-}
-
-EvalCode TupleExpression::fromRest(EvalCode code)
-{
-    for (;;) {
-        value = nullptr;
-        if (code) {
-            firstCursor_.discard();
-            return code;
-        }
-        if (rest->value) {
-            pair_[0] = firstElement->value;
-            pair_[1] = rest->value;
-            value = pair_;
-            return kEvalOk;
-        }
-        code = firstCursor_.advance();
-        if (code || !firstElement->value)
-            return code;
-        code = restCursor_.start();
+    if (code == kEvalOk && loops_.positioned()) {
+        pair_[0] = firstElement->value;
+        pair_[1] = rest->value;
+        value = pair_;
     }
+    return code;
 }
 
 // --- item N of a tuple ---
@@ -271,6 +227,27 @@ void WhoseExpression::close()
 EvalCode WhoseExpression::filter(EvalCode code)
 {
     unsigned rejected = 0;
+    if (object->kind == NodeKind::Property && condition->once) {
+        // The object's values are made and tried in one loop.
+        value = nullptr;
+        if (code || !object->value)
+            return code;
+        auto rejects = [&] {
+            if (acceptsOnce())
+                return false;
+            if (++rejected == kInterruptionInterval) {
+                rejected = 0;
+                if (interruptible_)
+                    InspectorThread::interruptionPoint();
+            }
+            return true;
+        };
+        if (rejects())
+            code = static_cast<PropertyExpression*>(object)->advanceWhile(rejects);
+        if (code == kEvalOk)
+            value = object->value;
+        return code;
+    }
     for (;;) {
         value = nullptr;
         if (code || !object->value)
@@ -347,13 +324,24 @@ EvalCode NumberOfExpression::first()
     constexpr std::int64_t kLargest = std::numeric_limits<std::int64_t>::max();
     bool overflowed = false;
     count_ = 0;
-    EvalCode code = operand->first();
-    while (code == kEvalOk && operand->value) {
+    auto count = [&] {
         if (count_ == kLargest)
             overflowed = true;
         else
             ++count_;
-        code = operand->next();
+        return true;
+    };
+    EvalCode code = operand->first();
+    if (operand->kind == NodeKind::Property) {
+        if (code == kEvalOk && operand->value) {
+            count();
+            code = static_cast<PropertyExpression*>(operand)->advanceWhile(count);
+        }
+    } else {
+        while (code == kEvalOk && operand->value) {
+            count();
+            code = operand->next();
+        }
     }
     if (code)
         return code;

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "guard/Expression.h"
+#include "guard/NestedStreams.h"
 
 // `left` evaluated once per value of `object`, with "it" standing for that
 // value: the object outer, the left expression inner. `keyOfPhrase` is set
@@ -25,10 +26,8 @@ public:
     bool keyOfPhrase;
 
 private:
-    EvalCode fromObject(EvalCode code);
-    EvalCode fromLeft(EvalCode code);
-    ChildCursor objectCursor_;
-    ChildCursor leftCursor_;
+    EvalCode positioned(EvalCode code);
+    NestedStreams loops_;
 };
 
 // A tuple: `first` and the `rest` (a tuple again, or a world node at the end).
@@ -47,10 +46,8 @@ public:
     Expression* rest;
 
 private:
-    EvalCode fromFirst(EvalCode code);
-    EvalCode fromRest(EvalCode code);
-    ChildCursor firstCursor_;
-    ChildCursor restCursor_;
+    EvalCode positioned(EvalCode code);
+    NestedStreams loops_;
     const void* pair_[2] = {nullptr, nullptr};
 };
 

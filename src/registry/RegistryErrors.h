@@ -5,7 +5,10 @@
 // inspector for the operand types (cut at 256 bytes); InspectorBlacklisted
 // describes an inspector the host has blocked. BadStructuredTypeName and
 // BadTypeList report malformed tuple type names such as "(integer)" or
-// "( integer,string )".
+// "( integer,string )". TupleTypeTooLong: a tuple type whose name would
+// pass kMaxTupleTypeName bytes (tuple types are kept for the whole run, and
+// the n types of an n-element tuple have names of up to n elements each, so
+// long tuples would cost memory by the square of their length).
 #include <string>
 #include <string_view>
 
@@ -32,3 +35,6 @@ private:
 
 GUARD_EXCEPTION(BadStructuredTypeName, DebuggableException);
 GUARD_EXCEPTION(BadTypeList, DebuggableException);
+
+inline constexpr std::size_t kMaxTupleTypeName = 1024;
+GUARD_EXCEPTION(TupleTypeTooLong, DebuggableException);

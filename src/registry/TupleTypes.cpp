@@ -159,14 +159,18 @@ const TypeRecord* InspectorRegistry::TupleTypes::tupleType(InspectorRegistry& re
     if (found != tuples.end())
         return &found->second->record;
 
+    std::string_view firstName = first->name, restName = rest->name;
+    std::size_t nameLength = firstName.size() + 4 + (rest->tupleFirst ? restName.size() - 2 : 0);
+    if (nameLength > kMaxTupleTypeName)
+        throw TupleTypeTooLong();
+
     auto tuple = std::make_unique<Tuple>();
     if (rest->tupleFirst)
         tuple->rest = tuples.at(std::make_pair(rest->tupleFirst, rest->tupleRest)).get();
 
     tuple->name = "( ";
-    tuple->name += first->name;
+    tuple->name += firstName;
     if (tuple->rest) {
-        std::string_view restName = rest->name;
         tuple->name += ", ";
         tuple->name += restName.substr(2, restName.size() - 4);
     }

@@ -4,7 +4,8 @@
 // `text` is all character data directly inside the element, concatenated in
 // document order (entities decoded, whitespace kept); `children` are the
 // child elements in document order. Copying an element copies its whole
-// subtree.
+// subtree. Destroying one frees its subtree without recursing once per
+// level, so a document nested a million deep is freed like a flat one.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,11 @@ struct XMLElementPL {
         : name(elementName), attributes(elementAttributes)
     {
     }
+    ~XMLElementPL();
+    XMLElementPL(const XMLElementPL&) = default;
+    XMLElementPL(XMLElementPL&&) noexcept = default;
+    XMLElementPL& operator=(const XMLElementPL&) = default;
+    XMLElementPL& operator=(XMLElementPL&&) noexcept = default;
 
     std::string name;
     XMLAttributeList attributes;

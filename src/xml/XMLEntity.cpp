@@ -1,5 +1,7 @@
 #include "xml/XMLEntity.h"
 
+#include "pipeline/HexDigits.h"
+
 #include <array>
 
 namespace {
@@ -11,17 +13,6 @@ constexpr std::array<char, 256> kEveryByte = [] {
         bytes[i] = static_cast<char>(i);
     return bytes;
 }();
-
-int HexDigitValue(unsigned char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 } // namespace
 
@@ -39,7 +30,7 @@ std::string_view DecodeXMLEntity(std::string_view entity)
         // Saturates at 256: every larger value is treated alike.
         unsigned value = 0;
         for (char c : entity.substr(3)) {
-            int digit = HexDigitValue(static_cast<unsigned char>(c));
+            int digit = hexDigitValue(static_cast<unsigned char>(c));
             if (digit < 0)
                 break;
             value = value >= 256 ? 256 : value * 16 + static_cast<unsigned>(digit);

@@ -1,5 +1,7 @@
 #include "xml/XMLResponseWriter.h"
 
+#include "pipeline/HexDigits.h"
+
 namespace {
 
 bool IsAsciiLetter(unsigned char c)
@@ -50,12 +52,11 @@ std::string_view ContentEscape(unsigned char c, char* scratch)
     }
     if (c < 0x80)
         return {};
-    static const char digits[] = "0123456789abcdef";
     scratch[0] = '&';
     scratch[1] = '#';
     scratch[2] = 'x';
-    scratch[3] = digits[c >> 4];
-    scratch[4] = digits[c & 15];
+    scratch[3] = kLowercaseHexDigits[c >> 4];
+    scratch[4] = kLowercaseHexDigits[c & 15];
     scratch[5] = ';';
     return std::string_view(scratch, 6);
 }

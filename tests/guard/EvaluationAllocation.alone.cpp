@@ -1,61 +1,17 @@
-// Counts heap allocations while plural expressions stream a million values:
+// Counts heap countedAllocations.count while plural expressions stream a million values:
 // once the allocator's chunks have grown, values cost no heap memory.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <new>
 #include <string>
 
 #include "guard/GuardEvaluator.h"
 #include "registry/CoreValues.h"
 
-namespace {
-bool counting = false;
-long allocations = 0;
-} // namespace
-
-void* operator new(std::size_t size)
-{
-    if (counting)
-        ++allocations;
-    if (void* p = std::malloc(size ? size : 1))
-        return p;
-    throw std::bad_alloc();
-}
-void* operator new[](std::size_t size)
-{
-    return operator new(size);
-}
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept
-{
-    if (counting)
-        ++allocations;
-    return std::malloc(size ? size : 1);
-}
-void* operator new[](std::size_t size, const std::nothrow_t& nothrow) noexcept
-{
-    return operator new(size, nothrow);
-}
-void operator delete(void* p) noexcept
-{
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void* p) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
+#include "support/CountedAllocations.h"
 
 namespace {
 
-// Evaluates `text` as strings, counting the heap allocations made after the
+// Evaluates `text` as strings, counting the heap countedAllocations.count made after the
 // first `warmUp` values; returns the number of values.
 long streamValues(const std::string& text, long warmUp, long& allocationsAfterWarmUp)
 {
@@ -64,23 +20,23 @@ long streamValues(const std::string& text, long warmUp, long& allocationsAfterWa
     evaluator.endInput();
     evaluator.requireResultType("string", "string");
     long count = 0;
-    allocations = 0;
+    countedAllocations.count = 0;
     for (const void* value = evaluator.firstValue(); value; value = evaluator.nextValue()) {
         if (++count == warmUp)
-            counting = true;
+            countedAllocations.counting = true;
     }
-    counting = false;
-    allocationsAfterWarmUp = allocations;
+    countedAllocations.counting = false;
+    allocationsAfterWarmUp = countedAllocations.count;
     return count;
 }
 
 TEST(EvaluationAllocation, CountingHookWorks)
 {
-    allocations = 0;
-    counting = true;
+    countedAllocations.count = 0;
+    countedAllocations.counting = true;
     delete new long(1);
-    counting = false;
-    EXPECT_EQ(allocations, 1);
+    countedAllocations.counting = false;
+    EXPECT_EQ(countedAllocations.count, 1);
 }
 
 TEST(EvaluationAllocation, StreamingAMillionValuesAllocatesNothingPerValue)
@@ -112,12 +68,12 @@ TEST(EvaluationAllocation, AggregatesOverAMillionValuesAllocateNothingPerValue)
         evaluator.lexer().Receive(question.data(), question.data() + question.size());
         evaluator.endInput();
         evaluator.firstValue();  // warms up the allocator and the lookups
-        allocations = 0;
-        counting = true;
+        countedAllocations.count = 0;
+        countedAllocations.counting = true;
         const void* value = evaluator.firstValue();
-        counting = false;
+        countedAllocations.counting = false;
         EXPECT_NE(value, nullptr) << text;
-        EXPECT_EQ(allocations, 0) << text;
+        EXPECT_EQ(countedAllocations.count, 0) << text;
     }
 }
 

@@ -244,6 +244,12 @@ TEST(Interruption, WhoseStopsWithin256RejectedValues)
 TEST(Interruption, IteratedPropertyStopsAfterItsFirstValue)
 {
     Stopping stopping;
+    // also where its values are consumed in a loop of their own
+    producedValues = 0;
+    EXPECT_EQ(evaluate("number of (test values 1000) whose (it < 0)", &stopping), "!InspectorInterruption");
+    EXPECT_EQ(producedValues, 2);
+    EXPECT_EQ(evaluate("sum of test values 1000", &stopping), "!InspectorInterruption");
+    EXPECT_EQ(evaluate("number of test values 1000", &stopping), "!InspectorInterruption");
     EXPECT_EQ(evaluateFirst("test values 10", 1, &stopping), "1");
     EXPECT_EQ(evaluate("test values 10", &stopping), "!InspectorInterruption");
     // plain properties and operators are no interruption points

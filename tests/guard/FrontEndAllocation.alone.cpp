@@ -1,38 +1,16 @@
-// Counts heap allocations while questions are parsed again and again: after
+// Counts heap countedAllocations.count while questions are parsed again and again: after
 // the first parse, lexing and parsing must allocate nothing (the lexemes are
 // members, the rule table is static, the stacks reuse their inline blocks,
 // the tree lives in its allocator's first chunk).
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <new>
 #include <string>
 
 #include "guard/ExpressionPrinter.h"
 #include "guard/GuardFrontEnd.h"
 #include "registry/StackAllocator.h"
 
-namespace {
-bool counting = false;
-long allocations = 0;
-}  // namespace
-
-void* operator new(std::size_t size)
-{
-    if (counting)
-        ++allocations;
-    if (void* p = std::malloc(size ? size : 1))
-        return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept
-{
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
+#include "support/CountedAllocations.h"
 
 namespace {
 
@@ -53,13 +31,13 @@ TEST(FrontEndAllocation, ParsingAgainAllocatesNothing)
     ASSERT_NE(expected.find("Whose("), std::string::npos);
 
     // The counting hook is the one in use.
-    counting = true;
+    countedAllocations.counting = true;
     delete new long(1);
-    counting = false;
-    ASSERT_EQ(allocations, 1);
+    countedAllocations.counting = false;
+    ASSERT_EQ(countedAllocations.count, 1);
 
-    allocations = 0;
-    counting = true;
+    countedAllocations.count = 0;
+    countedAllocations.counting = true;
     for (int round = 0; round < 200; ++round) {
         frontEnd.parse(kQuestion);
         // The same text in chunks of 7 bytes: words, strings and operators
@@ -72,8 +50,8 @@ TEST(FrontEndAllocation, ParsingAgainAllocatesNothing)
         }
         input.Finish();
     }
-    counting = false;
-    EXPECT_EQ(allocations, 0);
+    countedAllocations.counting = false;
+    EXPECT_EQ(countedAllocations.count, 0);
     EXPECT_EQ(printTree(tree.root()), expected);
     EXPECT_EQ(frontEnd.parser().engine().positions().heapBlocks(), 0u);
     EXPECT_FALSE(frontEnd.parser().engine().positions().hasSpare());

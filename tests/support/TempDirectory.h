@@ -38,8 +38,12 @@ public:
 
     static std::string Read(const std::string& path)
     {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        std::ifstream in(path, std::ios::binary | std::ios::ate);
+        if (!in)
+            return std::string();
+        std::string bytes(static_cast<std::size_t>(in.tellg()), '\0');
+        in.seekg(0).read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return bytes;
     }
 
 private:

@@ -104,6 +104,34 @@ TEST(XMLElementPL, CopyingCopiesTheWholeSubtree)
     EXPECT_EQ(Render(copy), "r(a(b{2} c[k=v]))");
 }
 
+TEST(XMLElementPL, DeeplyNestedElementsAreReadAndFreedWithoutRecursion)
+{
+    const std::size_t depth = 200000;
+    std::string document;
+    for (std::size_t i = 0; i < depth; ++i)
+        document += "<e>";
+    document += "x";
+    for (std::size_t i = 0; i < depth; ++i)
+        document += "</e>";
+    {
+        XMLTreeParserPL parser;
+        parser.Parse(document.data(), document.data() + document.size());
+        ASSERT_TRUE(parser.IsStackEmpty());
+        std::size_t levels = 1;
+        const XMLElementPL* element = parser.Root();
+        for (; !element->children.empty(); element = &element->children[0])
+            ++levels;
+        EXPECT_EQ(levels, depth);
+        EXPECT_EQ(element->text, "x");
+    }
+    XMLElementPL moved("r", {});
+    moved.children.emplace_back("a", XMLAttributeList{});
+    moved.children[0].children.emplace_back("b", XMLAttributeList{});
+    XMLElementPL target = std::move(moved);
+    EXPECT_EQ(Render(target), "r(a(b))");
+    EXPECT_TRUE(moved.children.empty());
+}
+
 TEST(XMLParserReceiver, FeedsAPipelineStreamToTheParser)
 {
     XMLTreeParserPL parser;

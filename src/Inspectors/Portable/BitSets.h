@@ -21,6 +21,7 @@ static_assert(sizeof(BitSet) == 8 && std::is_trivially_copyable_v<BitSet>);
 template <>
 struct GuardType<BitSet> {
     static constexpr const char* name = "bit set";
+    static void hash(HashAccumulator& accumulator, BitSet value) { accumulator.addBytes(&value.bits, 8); }
 };
 
 // global "bit set KEY": a binary numeral, most significant digit first;

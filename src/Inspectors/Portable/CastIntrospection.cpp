@@ -5,59 +5,25 @@
 
 namespace {
 
-using CastList = RegisteredRecords<CastRecord, CastRef, firstRegisteredCast>;
+bool named(const CastRecord& record, const String& name) { return record.castName == name.view(); }
 
-class AllCasts : CastList {
-public:
-    bool first(CastRef& out)
-    {
-        restart();
-        return next(out);
-    }
-    bool next(CastRef& out)
-    {
-        return find(out, [](const CastRecord&) { return true; });
-    }
-};
+bool from(const CastRecord& record, const TypeRef& type)
+{
+    return record.sourceTypeName == std::string_view(type.record->name);
+}
 
-class CastsNamed : CastList {
-public:
-    bool first(CastRef& out, const String& name)
-    {
-        name_ = name;
-        restart();
-        return next(out);
-    }
-    bool next(CastRef& out)
-    {
-        return find(out, [this](const CastRecord& r) { return r.castName == name_.view(); });
-    }
+bool returning(const CastRecord& record, const TypeRef& type)
+{
+    return record.resultTypeName == std::string_view(type.record->name);
+}
 
-private:
-    String name_;
-};
+template <auto Accept, class... Keys>
+using Casts = FilteredRecords<CastRecord, CastRef, firstRegisteredCast, Accept, Keys...>;
 
-// Casts whose source (or result) type is the given one.
-template <const char* CastRecord::*Field>
-class CastsByType : CastList {
-public:
-    bool first(CastRef& out, const TypeRef& type)
-    {
-        type_ = type;
-        restart();
-        return next(out);
-    }
-    bool next(CastRef& out)
-    {
-        return find(out, [this](const CastRecord& r) { return r.*Field == std::string_view(type_.record->name); });
-    }
-
-private:
-    TypeRef type_{};
-};
-
-using CastsFrom = CastsByType<&CastRecord::sourceTypeName>;
-using CastsReturning = CastsByType<&CastRecord::resultTypeName>;
+using AllCasts = Casts<anyRecord<CastRecord>>;
+using CastsNamed = Casts<named, String>;
+using CastsFrom = Casts<from, TypeRef>;
+using CastsReturning = Casts<returning, TypeRef>;
 
 String castName(const CastRef& c) { return staticText(c.record->castName); }
 TypeRef operandType(const CastRef& c) { return typeNamed(c.record->sourceTypeName); }

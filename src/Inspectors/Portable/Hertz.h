@@ -18,6 +18,7 @@ static_assert(sizeof(Hertz) == 8 && std::is_trivially_copyable_v<Hertz>);
 template <>
 struct GuardType<Hertz> {
     static constexpr const char* name = "hertz";
+    static void hash(HashAccumulator& accumulator, Hertz value) { accumulator.addBytes(&value.count, 8); }
 };
 
 // The order and equality of the counts.

@@ -1,4 +1,6 @@
 #include "registry/Inspectors.h"
+
+#include "pipeline/HexDigits.h"
 #include "Inspectors/Portable/IntegerText.h"
 
 #include <charconv>
@@ -6,19 +8,6 @@
 
 namespace {
 
-constexpr char kLowerHexDigits[] = "0123456789abcdef";
-
-// The value of a hexadecimal digit of either case, or -1.
-int hexDigitValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 // Reads all of [begin, end) as an unsigned numeral in `base` (digits only:
 // from_chars takes no sign for unsigned types and no prefix).
@@ -104,8 +93,8 @@ String stringAsHexadecimal(const String& text)
     String result = String::allocate(text.length * 2, digits);
     for (std::uint32_t i = 0; i < text.length; ++i) {
         unsigned char byte = static_cast<unsigned char>(text.data[i]);
-        digits[2 * i] = kLowerHexDigits[byte >> 4];
-        digits[2 * i + 1] = kLowerHexDigits[byte & 15];
+        digits[2 * i] = kLowercaseHexDigits[byte >> 4];
+        digits[2 * i + 1] = kLowercaseHexDigits[byte & 15];
     }
     return result;
 }

@@ -2,6 +2,8 @@
 // Values of the language's own vocabulary: "type", "property", "cast",
 // "binary operator" and "unary operator" values are references to the
 // registry's records; nothing is copied.
+#include <tuple>
+
 #include "registry/CoreValues.h"
 #include "registry/InspectorRecords.h"
 #include "registry/TypeRecord.h"
@@ -53,26 +55,39 @@ inline String staticText(const char* text)
     return String(text, std::uint32_t(std::char_traits<char>::length(text)));
 }
 
-// A filtered walk through one kind's registration list, in registration
-// order: restart() goes back to the first record, find() yields the next
-// record `accept` takes.
-template <class Record, class Ref, Record* (*Head)()>
-class RegisteredRecords {
-protected:
-    void restart() { next_ = Head(); }
-
-    template <class Accept>
-    bool find(Ref& out, Accept accept)
+// A plural property over one kind's registration list, in registration
+// order: the records that Accept(record, keys...) takes, for the key and
+// direct-object values the property is asked with.
+template <class Record, class Ref, Record* (*Head)(), auto Accept, class... Keys>
+class FilteredRecords {
+public:
+    bool first(Ref& out, const Keys&... keys)
     {
-        for (; next_; next_ = next_->nextRegistered)
-            if (accept(*next_)) {
+        keys_ = std::tuple<Keys...>(keys...);
+        next_ = Head();
+        return next(out);
+    }
+    bool next(Ref& out)
+    {
+        for (; next_; next_ = next_->nextRegistered) {
+            bool accepted = std::apply([this](const Keys&... keys) { return Accept(*next_, keys...); }, keys_);
+            if (accepted) {
                 out = Ref{next_};
                 next_ = next_->nextRegistered;
                 return true;
             }
+        }
         return false;
     }
 
 private:
+    std::tuple<Keys...> keys_{};
     const Record* next_ = nullptr;
 };
+
+// Accepts every record.
+template <class Record>
+bool anyRecord(const Record&)
+{
+    return true;
+}

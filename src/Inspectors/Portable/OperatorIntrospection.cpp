@@ -10,58 +10,18 @@ namespace {
 // is a given text, or those returning a given type.
 template <class Record, class Ref, Record* (*Head)(), const char* (*Symbol)(unsigned), const char* (*Name)(unsigned)>
 struct OperatorLists {
-    using List = RegisteredRecords<Record, Ref, Head>;
+    static bool named(const Record& record, const String& key)
+    {
+        return Symbol(record.operatorIndex) == key.view() || Name(record.operatorIndex) == key.view();
+    }
+    static bool returning(const Record& record, const TypeRef& type)
+    {
+        return record.resultTypeName == std::string_view(type.record->name);
+    }
 
-    class All : List {
-    public:
-        bool first(Ref& out)
-        {
-            this->restart();
-            return next(out);
-        }
-        bool next(Ref& out)
-        {
-            return this->find(out, [](const Record&) { return true; });
-        }
-    };
-
-    class Named : List {
-    public:
-        bool first(Ref& out, const String& key)
-        {
-            key_ = key;
-            this->restart();
-            return next(out);
-        }
-        bool next(Ref& out)
-        {
-            return this->find(out, [this](const Record& r) {
-                return Symbol(r.operatorIndex) == key_.view() || Name(r.operatorIndex) == key_.view();
-            });
-        }
-
-    private:
-        String key_;
-    };
-
-    class Returning : List {
-    public:
-        bool first(Ref& out, const TypeRef& result)
-        {
-            result_ = result;
-            this->restart();
-            return next(out);
-        }
-        bool next(Ref& out)
-        {
-            return this->find(out, [this](const Record& r) {
-                return r.resultTypeName == std::string_view(result_.record->name);
-            });
-        }
-
-    private:
-        TypeRef result_{};
-    };
+    using All = FilteredRecords<Record, Ref, Head, anyRecord<Record>>;
+    using Named = FilteredRecords<Record, Ref, Head, named, String>;
+    using Returning = FilteredRecords<Record, Ref, Head, returning, TypeRef>;
 
     static String name(const Ref& op) { return staticText(Name(op.record->operatorIndex)); }
     static String symbol(const Ref& op) { return staticText(Symbol(op.record->operatorIndex)); }

@@ -6,8 +6,6 @@
 
 namespace {
 
-using PropertyList = RegisteredRecords<PropertyRecord, PropertyRef, firstRegisteredProperty>;
-
 bool named(const PropertyRecord& record, const String& name)
 {
     return record.singularName == name.view() || record.pluralName == name.view();
@@ -23,107 +21,25 @@ bool returning(const PropertyRecord& record, const TypeRef& type)
     return record.resultTypeName == std::string_view(type.record->name);
 }
 
-class AllProperties : PropertyList {
-public:
-    bool first(PropertyRef& out)
-    {
-        restart();
-        return next(out);
-    }
-    bool next(PropertyRef& out)
-    {
-        return find(out, [](const PropertyRecord&) { return true; });
-    }
-};
+bool namedOfType(const PropertyRecord& record, const String& name, const TypeRef& type)
+{
+    return named(record, name) && ofType(record, type);
+}
 
-class PropertiesNamed : PropertyList {
-public:
-    bool first(PropertyRef& out, const String& name)
-    {
-        name_ = name;
-        restart();
-        return next(out);
-    }
-    bool next(PropertyRef& out)
-    {
-        return find(out, [this](const PropertyRecord& r) { return named(r, name_); });
-    }
+bool returningOfType(const PropertyRecord& record, const TypeRef& result, const TypeRef& type)
+{
+    return returning(record, result) && ofType(record, type);
+}
 
-private:
-    String name_;
-};
+template <auto Accept, class... Keys>
+using Properties = FilteredRecords<PropertyRecord, PropertyRef, firstRegisteredProperty, Accept, Keys...>;
 
-class PropertiesReturning : PropertyList {
-public:
-    bool first(PropertyRef& out, const TypeRef& result)
-    {
-        result_ = result;
-        restart();
-        return next(out);
-    }
-    bool next(PropertyRef& out)
-    {
-        return find(out, [this](const PropertyRecord& r) { return returning(r, result_); });
-    }
-
-private:
-    TypeRef result_{};
-};
-
-class PropertiesOfType : PropertyList {
-public:
-    bool first(PropertyRef& out, const TypeRef& object)
-    {
-        object_ = object;
-        restart();
-        return next(out);
-    }
-    bool next(PropertyRef& out)
-    {
-        return find(out, [this](const PropertyRecord& r) { return ofType(r, object_); });
-    }
-
-private:
-    TypeRef object_{};
-};
-
-class PropertiesNamedOfType : PropertyList {
-public:
-    bool first(PropertyRef& out, const String& name, const TypeRef& object)
-    {
-        name_ = name;
-        object_ = object;
-        restart();
-        return next(out);
-    }
-    bool next(PropertyRef& out)
-    {
-        return find(out, [this](const PropertyRecord& r) { return named(r, name_) && ofType(r, object_); });
-    }
-
-private:
-    String name_;
-    TypeRef object_{};
-};
-
-class PropertiesReturningOfType : PropertyList {
-public:
-    bool first(PropertyRef& out, const TypeRef& result, const TypeRef& object)
-    {
-        result_ = result;
-        object_ = object;
-        restart();
-        return next(out);
-    }
-    bool next(PropertyRef& out)
-    {
-        return find(out, [this](const PropertyRecord& r) { return returning(r, result_) && ofType(r, object_); });
-    }
-
-private:
-    TypeRef result_{};
-    TypeRef object_{};
-};
+using AllProperties = Properties<anyRecord<PropertyRecord>>;
+using PropertiesNamed = Properties<named, String>;
+using PropertiesReturning = Properties<returning, TypeRef>;
+using PropertiesOfType = Properties<ofType, TypeRef>;
+using PropertiesNamedOfType = Properties<namedOfType, String, TypeRef>;
+using PropertiesReturningOfType = Properties<returningOfType, TypeRef, TypeRef>;
 
 String singularName(const PropertyRef& p) { return staticText(p.record->singularName); }
 String pluralName(const PropertyRef& p) { return staticText(p.record->pluralName); }

@@ -23,18 +23,7 @@ namespace {
 
 TypeRef typeOfName(const String& name) { return typeNamed(name.view()); }
 
-class AllTypes : RegisteredRecords<TypeRecord, TypeRef, firstRegisteredType> {
-public:
-    bool first(TypeRef& out)
-    {
-        restart();
-        return next(out);
-    }
-    bool next(TypeRef& out)
-    {
-        return find(out, [](const TypeRecord&) { return true; });
-    }
-};
+using AllTypes = FilteredRecords<TypeRecord, TypeRef, firstRegisteredType, anyRecord<TypeRecord>>;
 
 String typeName(const TypeRef& type) { return staticText(type.record->name); }
 std::int64_t typeSize(const TypeRef& type) { return type.record->valueSize; }

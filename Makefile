@@ -40,5 +40,16 @@ fuzz-build:
 fuzz: fuzz-build
 	@fuzz/run build/fuzz $(FUZZ_SECONDS)
 
+# Micro-benchmarks, then guard side by side with the floor and its peers
+# (bench/compare.sh). BENCH_FLAGS go to the micro-benchmark binary, e.g.
+# BENCH_FLAGS=--benchmark_filter=Stream.
+BENCH_FLAGS ?=
+bench:
+	@scripts/install-deps --bench
+	@cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DGUARD_TESTS=OFF -DGUARD_BENCH=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build build/bench -j $(JOBS)
+	@build/bench/bench/guard_bench $(BENCH_FLAGS)
+	@GUARD=build/bench/guard bench/compare.sh
+
 clean:
 	rm -rf build

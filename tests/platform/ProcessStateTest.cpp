@@ -30,11 +30,13 @@ TEST(ModuleTable, FindsByExactNameAndByIndex)
 
 TEST(ModuleTable, HostApplicationIsTheMainProgram)
 {
+    // The handle is the main program's load address: the image that holds
+    // the program's own code, not a library's.
     ModuleHandle host = Platform::hostApplicationModule();
     ASSERT_NE(host, nullptr);
-    void* again = ::dlopen(nullptr, RTLD_NOW);
-    EXPECT_EQ(host, again);
-    ::dlclose(again);
+    Dl_info where{};
+    ASSERT_NE(::dladdr(reinterpret_cast<void*>(&Platform::hostApplicationModule), &where), 0);
+    EXPECT_EQ(host, where.dli_fbase);
 }
 
 TEST(ProcessLocations, UnsetLocationsThrow)

@@ -1,14 +1,15 @@
-#include <dlfcn.h>
-
 #include "platform/ModuleTable.h"
+
+// First byte of the executable's image, placed by the linker. Like a module
+// handle elsewhere, the image's load address names the module for the whole
+// run; it needs no dynamic loader, so a statically linked program has one too.
+extern "C" const char __executable_start;
 
 namespace Platform {
 
 ModuleHandle hostApplicationModule()
 {
-    // The main program's handle; it stays valid for the whole run.
-    static ModuleHandle handle = ::dlopen(nullptr, RTLD_NOW);
-    return handle;
+    return const_cast<char*>(&__executable_start);
 }
 
 } // namespace Platform

@@ -1,5 +1,7 @@
 #include "guard/PropertyExpression.h"
 
+#include "guard/StreamLoop.h"
+
 #include "registry/InspectorErrors.h"
 #include "registry/InspectorInterrupter.h"
 #include "registry/InspectorRegistry.h"
@@ -86,11 +88,11 @@ EvalCode PropertyExpression::aggregateOperands()
         call(record->perOperand, result_, *keySlot_, *objectSlot_, state_, record);
         return true;
     };
-    if (operand_->kind == NodeKind::Property && !cursor_.checked) {
+    if (!cursor_.checked) {
         if (!operand_->value)
             return kEvalOk;
         add();
-        return static_cast<PropertyExpression*>(operand_)->advanceWhile(add);
+        return advanceStreamWhile(operand_, add);
     }
     while (operand_->value) {
         add();

@@ -4,7 +4,7 @@
 
 #include "guard/BindingErrors.h"
 #include "guard/ConstantExpressions.h"
-#include "guard/PropertyExpression.h"
+#include "guard/StreamLoop.h"
 #include "registry/InspectorInterrupter.h"
 #include "registry/InspectorRegistry.h"
 
@@ -235,11 +235,7 @@ EvalCode WhoseExpression::filter(EvalCode code)
         auto rejects = [&] {
             if (acceptsOnce())
                 return false;
-            if (++rejected == kInterruptionInterval) {
-                rejected = 0;
-                if (interruptible_)
-                    InspectorThread::interruptionPoint();
-            }
+            countRejection(rejected);
             return true;
         };
         if (rejects())
@@ -256,12 +252,17 @@ EvalCode WhoseExpression::filter(EvalCode code)
             value = object->value;
             return kEvalOk;
         }
-        if (++rejected == kInterruptionInterval) {
-            rejected = 0;
-            if (interruptible_)
-                InspectorThread::interruptionPoint();
-        }
+        countRejection(rejected);
         code = objectCursor_.advance();
+    }
+}
+
+void WhoseExpression::countRejection(unsigned& rejected)
+{
+    if (++rejected == kInterruptionInterval) {
+        rejected = 0;
+        if (interruptible_)
+            InspectorThread::interruptionPoint();
     }
 }
 
@@ -332,16 +333,9 @@ EvalCode NumberOfExpression::first()
         return true;
     };
     EvalCode code = operand->first();
-    if (operand->kind == NodeKind::Property) {
-        if (code == kEvalOk && operand->value) {
-            count();
-            code = static_cast<PropertyExpression*>(operand)->advanceWhile(count);
-        }
-    } else {
-        while (code == kEvalOk && operand->value) {
-            count();
-            code = operand->next();
-        }
+    if (code == kEvalOk && operand->value) {
+        count();
+        code = advanceStreamWhile(operand, count);
     }
     if (code)
         return code;

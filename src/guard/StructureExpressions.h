@@ -6,6 +6,7 @@
 
 #include "guard/Expression.h"
 #include "guard/NestedStreams.h"
+#include "guard/PropertyExpression.h"
 
 // `left` evaluated once per value of `object`, with "it" standing for that
 // value: the object outer, the left expression inner. `keyOfPhrase` is set
@@ -105,6 +106,34 @@ public:
     void close() override;
     bool bind(Expression* itTarget, StackAllocatorBase& allocator) override;
 
+    // Moves on as next() does while `visit()` answers true for each value
+    // let through, like PropertyExpression::advanceWhile. When the object is
+    // a property and the condition has one value, the object's values are
+    // made, tried and visited in one loop.
+    template <class Visit>
+    EvalCode advanceWhile(Visit&& visit)
+    {
+        if (object->kind == NodeKind::Property && condition->once) {
+            unsigned rejected = 0;
+            EvalCode code = static_cast<PropertyExpression*>(object)->advanceWhile([&] {
+                if (acceptsOnce()) {
+                    value = object->value;
+                    return visit();
+                }
+                countRejection(rejected);
+                return true;
+            });
+            if (code || !object->value)
+                value = nullptr;
+            return code;
+        }
+        for (;;) {
+            EvalCode code = next();
+            if (code || !value || !visit())
+                return code;
+        }
+    }
+
     Expression* object;
     Expression* condition;
 
@@ -112,6 +141,8 @@ private:
     EvalCode filter(EvalCode code);
     bool accepts();
     bool acceptsOnce();
+    // Every so many rejected values, a chance to interrupt.
+    void countRejection(unsigned& rejected);
     ChildCursor objectCursor_;
     bool interruptible_ = false;
 };

@@ -78,6 +78,18 @@ Q: 3 whose (it > 5)
 
 Q: number of (integers in (1, 10)) whose (it > 5)
 
+Q: number of (integers in (1, 20)) whose (it mod 3 = 0) whose (it mod 2 = 0)
+
+Q: number of (integers in (1, 5)) whose (10 / (it - 3) > 0)
+
+Q: sum of (integers in (1, 10)) whose (it > 5)
+
+Q: maximum of (integers in (1, 10)) whose (it mod 4 = 0)
+
+Q: number of (integers in (1, 3)) whose (it > 5)
+
+Q: sum of (integers in (1, 3)) whose (it > 5)
+
 Tuples, items, collections and computed properties.
 Q: (1; 2), (3; 4)
 

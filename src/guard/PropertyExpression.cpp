@@ -84,8 +84,11 @@ void PropertyExpression::close()
 // An aggregate takes every operand value without yielding any.
 EvalCode PropertyExpression::aggregateOperands()
 {
-    auto add = [this] {
-        call(record->perOperand, result_, *keySlot_, *objectSlot_, state_, record);
+    // What the loop needs, held in locals rather than read through `this`
+    // after every call.
+    auto add = [adapter = record->perOperand, result = result_, keySlot = keySlot_, objectSlot = objectSlot_,
+                state = state_, record = record] {
+        call(adapter, result, *keySlot, *objectSlot, state, record);
         return true;
     };
     if (!cursor_.checked) {

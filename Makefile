@@ -3,6 +3,7 @@
 #   make test   install what is missing, build with sanitizers, run every test
 #               (the unit and golden tests, then each fuzz target briefly)
 #   make fuzz   build the fuzz targets and run each for FUZZ_SECONDS
+#   make bench  micro-benchmarks, then guard side by side with its peers
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 FUZZ_SECONDS ?= 60

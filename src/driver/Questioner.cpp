@@ -127,12 +127,14 @@ void Questioner::LineEnd(std::uint64_t start, std::uint64_t end)
     state_ = State::LineStart;
 }
 
-void Questioner::Finish(std::uint64_t)
+void Questioner::Finish(std::uint64_t total)
 {
     if (state_ == State::Header)
         copyHeaderText();
     if (current_ == &asker_)
         asker_.Finish(0);
+    else if (current_ == &output_ && state_ != State::LineStart)
+        output_.LineEnd(total, total);  // every output line ends, the file's last one too
     current_ = &output_;
     state_ = State::LineStart;
 }

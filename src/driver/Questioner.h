@@ -9,8 +9,9 @@
 // after the colon's blanks), "a", "e", "t" and "i" drop the line, any other
 // name copies "name:" and the text after the colon's blanks; a line without a
 // colon, or with more than 40 bytes before it, is copied as it is. An empty
-// line goes to whatever took the previous line. The output and the asker are
-// started and finished by the mode.
+// line goes to whatever took the previous line. A copied last line without a
+// line end of its own gets one. The output and the asker are started and
+// finished by the mode.
 #include <cstddef>
 #include <string_view>
 

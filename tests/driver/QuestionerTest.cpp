@@ -88,7 +88,11 @@ const Case kCases[] = {
     {"Note: a\n  b\n", "Note:a| b|"},
     {"  leading\n", " leading|"},
     {"", ""},
-    {"no line end", "no line end"},
+    // A copied last line ends like any other; a dropped one writes nothing.
+    {"no line end", "no line end|"},
+    {"Note:", "Note:|"},
+    {"Note: a\n  b", "Note:a| b|"},
+    {"A: 1", ""},
     // More than 40 bytes before the colon: copied as it is.
     {"0123456789012345678901234567890123456789x: y\n", "0123456789012345678901234567890123456789x: y|"},
     {"012345678901234567890123456789012345678: y\n", "012345678901234567890123456789012345678:y|"},

@@ -97,7 +97,8 @@ EvalCode IfExpression::first()
     bool conditionValue = false;
     if (EvalCode code = readCondition(condition_, conditionValue))
         return code;
-    chosen_ = ChildCursor(conditionValue ? thenBranch : elseBranch, false);
+    Expression* branch = conditionValue ? thenBranch : elseBranch;
+    chosen_ = ChildCursor(branch, !branch->plural);
     EvalCode code = chosen_.start();
     value = chosen_.child->value;
     return code;

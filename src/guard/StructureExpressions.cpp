@@ -284,7 +284,10 @@ bool WhoseExpression::acceptsOnce()
 bool WhoseExpression::accepts()
 {
     try {
-        EvalCode code = condition->first();
+        // A singular condition without a value, or with a second one,
+        // reports a code, which rejects.
+        ChildCursor cursor(condition, !condition->plural);
+        EvalCode code = cursor.start();
         unsigned read = 0;
         for (;;) {
             if (code)
@@ -298,7 +301,7 @@ bool WhoseExpression::accepts()
                 if (interruptible_)
                     InspectorThread::interruptionPoint();
             }
-            code = condition->next();
+            code = cursor.advance();
         }
     } catch (const InspectorInterruption&) {
         throw;

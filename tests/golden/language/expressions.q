@@ -40,6 +40,12 @@ Q: if true then 1 else integer "x"
 
 Q: if false then integer "x" else 2
 
+Q: number of (if true then integer "x" else 1)
+
+Q: number of (if false then (1; 2) else integer "x")
+
+Q: number of (if true then (1; 2) else integer "x")
+
 Q: if (1 = 1) then "yes" else "no"
 
 A bar falls back on any failure of its left.
@@ -65,6 +71,16 @@ Q: (integers in (1, 6)) whose (it mod 2 = 0)
 Q: (integers in (1, 6)) whose (6 / (it - 3) > 2)
 
 Q: (integers in (1, 3)) whose (if it = 2 then error "x" else true)
+
+A singular condition without a value, or with two, rejects; a plural one without values accepts.
+
+Q: (1; 2; 3) whose (boolean "x")
+
+Q: (1; 2; 3) whose (if it = 2 then boolean "x" else true)
+
+Q: 5 whose (item 0 of ((true; true), 1))
+
+Q: (1; 2) whose ((true; false) whose (false))
 
 Q: (integers in (1, 3)) whose ((true; false))
 

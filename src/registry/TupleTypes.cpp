@@ -2,6 +2,7 @@
 #include "registry/TupleTypes.h"
 
 #include <cstring>
+#include <optional>
 
 #include "registry/CoreValues.h"
 #include "registry/InspectorErrors.h"
@@ -60,11 +61,14 @@ const TupleData& tupleOf(const void* context)
     return *static_cast<const TupleData*>(static_cast<const BinaryOperatorRecord*>(context)->context);
 }
 
-bool tuplesEqual(const TupleData* tuple, const void* left, const void* right)
+// Element by element; no answer when an element type has no "=".
+std::optional<bool> tuplesEqual(const TupleData* tuple, const void* left, const void* right)
 {
     for (; tuple; tuple = tuple->rest) {
         auto l = static_cast<const TupleValue*>(left);
         auto r = static_cast<const TupleValue*>(right);
+        if (!tuple->elementEqual)
+            return std::nullopt;
         if (!callBoolean(tuple->elementEqual, l->first, r->first))
             return false;
         left = l->rest;
@@ -73,41 +77,49 @@ bool tuplesEqual(const TupleData* tuple, const void* left, const void* right)
     return true;
 }
 
-// Lexicographic comparison; `orEqual` decides what equal tuples give.
-bool tupleLess(const TupleData* tuple, const void* left, const void* right, bool orEqual)
+// Lexicographic: the first pair of elements that are not equal decides, by
+// the element type's "<"; `orEqual` decides what equal tuples give. No
+// answer when an element type that is needed has no "=" or no "<".
+std::optional<bool> tupleLess(const TupleData* tuple, const void* left, const void* right, bool orEqual)
 {
     for (; tuple; tuple = tuple->rest) {
         auto l = static_cast<const TupleValue*>(left);
         auto r = static_cast<const TupleValue*>(right);
-        if (callBoolean(tuple->elementLess, l->first, r->first))
-            return true;
-        if (!callBoolean(tuple->elementEqual, l->first, r->first))
-            return false;
+        if (!tuple->elementEqual)
+            return std::nullopt;
+        if (!callBoolean(tuple->elementEqual, l->first, r->first)) {
+            if (!tuple->elementLess)
+                return std::nullopt;
+            return callBoolean(tuple->elementLess, l->first, r->first);
+        }
         left = l->rest;
         right = r->rest;
     }
     return orEqual;
 }
 
+bool answer(void* result, std::optional<bool> comparison)
+{
+    if (!comparison)
+        return false;
+    if (result)
+        *static_cast<bool*>(result) = *comparison;
+    return true;
+}
+
 bool equalAdapter(void* result, const void* left, const void* right, void*, const void* context)
 {
-    if (result)
-        *static_cast<bool*>(result) = tuplesEqual(&tupleOf(context), left, right);
-    return true;
+    return !result || answer(result, tuplesEqual(&tupleOf(context), left, right));
 }
 
 bool lessAdapter(void* result, const void* left, const void* right, void*, const void* context)
 {
-    if (result)
-        *static_cast<bool*>(result) = tupleLess(&tupleOf(context), left, right, false);
-    return true;
+    return !result || answer(result, tupleLess(&tupleOf(context), left, right, false));
 }
 
 bool lessOrEqualAdapter(void* result, const void* left, const void* right, void*, const void* context)
 {
-    if (result)
-        *static_cast<bool*>(result) = tupleLess(&tupleOf(context), left, right, true);
-    return true;
+    return !result || answer(result, tupleLess(&tupleOf(context), left, right, true));
 }
 
 // The first element's string, then ", " and the rest's string.
@@ -198,8 +210,9 @@ void InspectorRegistry::TupleTypes::attachAllInspectors(InspectorRegistry& regis
         attachInspectors(registry, *tuple);
 }
 
-// The comparisons and the "string" cast, when the element types and the
-// rest of the tuple have what they need (a tuple's rest is made, and so
+// The three comparisons, always (they answer nothing when an element type
+// lacks what a comparison needs), and the "string" cast when the element
+// types and the rest of the tuple have one (a tuple's rest is made, and so
 // equipped, before the tuple itself).
 void InspectorRegistry::TupleTypes::attachInspectors(InspectorRegistry& registry, Tuple& tuple)
 {
@@ -209,25 +222,20 @@ void InspectorRegistry::TupleTypes::attachInspectors(InspectorRegistry& registry
 
     tuple.elementEqual = findOrNull([&] { return registry.findBinaryOperator(first, kEqual, first); });
     tuple.elementLess = findOrNull([&] { return registry.findBinaryOperator(first, kLessThan, first); });
-    bool restComparable = !rest || rest->comparisons[0].adapter;
-    if (tuple.elementEqual && tuple.elementLess && restComparable) {
-        const InspectorAdapter adapters[3] = {equalAdapter, lessAdapter, lessOrEqualAdapter};
-        const unsigned indexes[3] = {kEqual, kLessThan, kLessThanOrEqual};
-        for (int i = 0; i < 3; ++i) {
-            BinaryOperatorRecord& op = tuple.comparisons[i];
-            op.resultType = registry.booleanType();
-            op.dependency = dependsOnOperandsOnly;
-            op.adapter = adapters[i];
-            op.context = &tuple;
-            op.operatorIndex = indexes[i];
-            op.leftTypeName = op.rightTypeName = tuple.record.name;
-            op.resultTypeName = "boolean";
-            op.leftType = op.rightType = &tuple.record;
-            tuple.tables.binary[indexes[i]].push_back(&op);
-        }
-    } else {
-        for (BinaryOperatorRecord& op : tuple.comparisons)
-            op = BinaryOperatorRecord();
+    const InspectorAdapter adapters[3] = {equalAdapter, lessAdapter, lessOrEqualAdapter};
+    const unsigned indexes[3] = {kEqual, kLessThan, kLessThanOrEqual};
+    for (int i = 0; i < 3; ++i) {
+        BinaryOperatorRecord& op = tuple.comparisons[i];
+        op = BinaryOperatorRecord();
+        op.resultType = registry.booleanType();
+        op.dependency = dependsOnOperandsOnly;
+        op.adapter = adapters[i];
+        op.context = &tuple;
+        op.operatorIndex = indexes[i];
+        op.leftTypeName = op.rightTypeName = tuple.record.name;
+        op.resultTypeName = "boolean";
+        op.leftType = op.rightType = &tuple.record;
+        tuple.tables.binary[indexes[i]].push_back(&op);
     }
 
     tuple.elementString = findOrNull([&] { return registry.findCast(first, "string"); });

@@ -4,10 +4,10 @@
 //
 // The tuple type of (first, rest) is named "( a, b, ... )", has a value of
 // two references (first element's value, rest's value) and no hash. It has
-// "=", "<" and "<=" of its own, comparing element by element, when every
-// element type has "=" and "<" with itself; and a "string" cast joining the
-// elements' strings with ", " when every element type has a "string" cast
-// giving a string.
+// "=", "<" and "<=" of its own, comparing element by element with the
+// element types' own "=" and "<" (no answer when an element type needed has
+// none); and a "string" cast joining the elements' strings with ", " when
+// every element type has a "string" cast giving a string.
 #include <map>
 #include <memory>
 #include <string>

@@ -109,6 +109,21 @@ Q: sum of (integers in (1, 3)) whose (it > 5)
 Tuples, items, collections and computed properties.
 Q: (1; 2), (3; 4)
 
+Tuples compare element by element, with the elements' own "=" and "<".
+Q: (true, 1) = (true, 1)
+
+Q: (true, 1) < (true, 2)
+
+Q: (true, 1) < (false, 2)
+
+Q: (1, true) < (2, false)
+
+Q: (1, (2, 3)) < (1, (2, 2))
+
+Q: (2, 1) <= (1, 5)
+
+Q: (1, 2) <= (1, 2)
+
 Q: 1, (2, 3)
 
 Q: item 1 of (1, "b", 3)

@@ -4,13 +4,17 @@
 // Only regular files are accepted: a folder, device, pipe or socket raises
 // FilePermissionError (code EACCES) and leaves the path closed. Every failure
 // raises the file error that its system error code maps to
-// (FileErrorMapping.h), and a failed open leaves the path closed. The
-// destructor closes the file and ignores errors; Close() reports them.
+// (FileErrorMapping.h), and a failed open leaves the path closed. A file
+// is shared for reading only (OpenFileTable.h): opening a file that the
+// process holds open for writing, or opening for writing one it holds open
+// at all, raises FileIOError (code ETXTBSY). The destructor closes the file
+// and ignores errors; Close() reports them.
 #include <cstddef>
 #include <cstdint>
 
 #include "platform/FileErrorMapping.h"
 #include "platform/FileLocation.h"
+#include "platform/OpenFileTable.h"
 
 namespace Platform {
 
@@ -45,8 +49,14 @@ protected:
     void raise(FileOperation operation, int code) const;
 
 private:
+    // Closes the descriptor and gives up its place in the open-file table;
+    // answers close's result.
+    int closeDescriptor() noexcept;
+
     FileLocation location_;
     int descriptor_ = -1;
+    FileIdentity identity_;
+    bool writing_ = false;
 };
 
 } // namespace Platform

@@ -120,6 +120,16 @@ TEST_F(GuardBinary, UnusableDestinationIsAnEvaluateFailure)
     }
 }
 
+// The destination is created (and emptied) first; the source is then the
+// file held open for writing, which cannot be opened again.
+TEST_F(GuardBinary, SourceThatIsTheDestinationIsAnEvaluateFailure)
+{
+    std::string both = temp.Write("both.txt", "Q: 1\n");
+    ProgramRun result = run({both, both});
+    EXPECT_EQ(result.exitCode, 253);
+    EXPECT_EQ(result.err, "evaluate failure\n");
+}
+
 TEST_F(GuardBinary, AnAnswerFileAskedAgainGivesTheSameAnswers)
 {
     std::string source = temp.Write("in.txt", "A comment: kept\nQ: 1 +\n  2\nQ: (1;2) whose (it > 1)\n"

@@ -37,6 +37,7 @@ TEST(FileErrorMapping, EachOperationHasItsOwnTable)
         {Open, EDQUOT, DiskFull},
         {Open, EIO, IOError},
         {Open, EMFILE, IOError},
+        {Open, ETXTBSY, IOError},
         {Flush, 0, None},
         {Flush, EEXIST, Found},
         {Flush, ENOSPC, DiskFull},

@@ -2,7 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <string>
+#include <typeinfo>
 
 #include "platform/FileIOError.h"
 #include "platform/FileReadingPath.h"
@@ -66,6 +68,43 @@ TEST(FilePath, OnlyRegularFilesAreAccepted)
         EXPECT_THROW(writing.OpenExisting(FileLocation(path)), FilePermissionError) << path;
         EXPECT_FALSE(writing.IsOpen());
     }
+}
+
+// Files are shared for reading only: readers together, a writer alone. A
+// refused open leaves the file as it was (a refused create truncates nothing).
+TEST(FilePath, ProgramHandlesShareReadingOnly)
+{
+    TempDirectory temp;
+    FileLocation file(temp.Write("shared", "content"));
+    auto refused = [](auto open) {
+        try {
+            open();
+        } catch (const FileIOError& e) {
+            return typeid(e) == typeid(FileIOError) && e.Code() == ETXTBSY;
+        }
+        return false;
+    };
+    {
+        FileReadingPath first, second;
+        first.Open(file);
+        second.Open(file);
+        FileWritingPath writing;
+        EXPECT_TRUE(refused([&] { writing.Create(file); }));
+        EXPECT_FALSE(writing.IsOpen());
+    }
+    EXPECT_EQ(TempDirectory::Read(file.CString()), "content");
+    FileWritingPath writing;
+    writing.OpenExisting(file);
+    FileReadingPath reading;
+    FileWritingPath another;
+    EXPECT_TRUE(refused([&] { reading.Open(file); }));
+    EXPECT_TRUE(refused([&] { another.OpenExisting(file); }));
+    // Closing gives the file back; a path reopened elsewhere lets go of it.
+    writing.Close();
+    reading.Open(file);
+    reading.Open(FileLocation(temp.Write("other", "")));
+    writing.Create(file);
+    EXPECT_EQ(TempDirectory::Read(file.CString()), "");
 }
 
 TEST(FilePath, OpenExistingKeepsTheContent)

@@ -16,7 +16,8 @@ struct ErrnoClass {
 using enum FileErrorClass;
 
 // Opening, closing, size and folder creation. Any code not listed: IOError
-// (EIO, EMFILE, ENFILE, ENOMEM, EINVAL, EINTR, ...).
+// (EIO, EMFILE, ENFILE, ENOMEM, EINVAL, EINTR, and ETXTBSY: a file held by
+// a handle that does not share it, ...).
 constexpr ErrnoClass openTable[] = {
     {ENOENT, NotFound},           // no such file (a missing parent is checked apart)
     {EBADF, NotFound},            // the handle is not (or no longer) valid
@@ -29,7 +30,6 @@ constexpr ErrnoClass openTable[] = {
     {EROFS, Permission},          // write-protected
     {EEXIST, Permission},         // exists already where it must not
     {EISDIR, Permission},         // a folder is not a file
-    {ETXTBSY, Permission},        // busy: in use as a program
     {EBUSY, Permission},
     {ENXIO, Permission},          // a device or pipe end that is not there
     {ENODEV, Permission},

@@ -15,8 +15,17 @@ namespace Platform {
 
 FileReadingPath::~FileReadingPath()
 {
-    if (descriptor_ >= 0)
-        ::close(descriptor_);
+    closeDescriptor();
+}
+
+int FileReadingPath::closeDescriptor() noexcept
+{
+    if (descriptor_ < 0)
+        return 0;
+    int descriptor = descriptor_;
+    descriptor_ = -1;
+    releaseOpenFile(identity_, writing_);
+    return ::close(descriptor);
 }
 
 void FileReadingPath::Open(const FileLocation& location)
@@ -28,10 +37,7 @@ void FileReadingPath::openWith(const FileLocation& location, int flags)
 {
     location.RequireNonEmpty();
     FileLocation opened = location;
-    if (descriptor_ >= 0) {
-        ::close(descriptor_);
-        descriptor_ = -1;
-    }
+    closeDescriptor();
     // Non-blocking, so that opening a pipe does not wait for its other end.
     int descriptor;
     do
@@ -49,6 +55,10 @@ void FileReadingPath::openWith(const FileLocation& location, int flags)
     else if (int mode = ::fcntl(descriptor, F_GETFL);
              mode < 0 || ::fcntl(descriptor, F_SETFL, mode & ~O_NONBLOCK) != 0)
         code = errno;
+    bool writing = (flags & O_ACCMODE) != O_RDONLY;
+    FileIdentity identity{static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino)};
+    if (code == 0 && !acquireOpenFile(identity, writing))
+        code = ETXTBSY;  // held by this process in a way that does not share
     if (code != 0) {
         ::close(descriptor);
         if (code == -1)
@@ -57,16 +67,14 @@ void FileReadingPath::openWith(const FileLocation& location, int flags)
     }
     location_ = std::move(opened);
     descriptor_ = descriptor;
+    identity_ = identity;
+    writing_ = writing;
 }
 
 void FileReadingPath::Close()
 {
-    if (descriptor_ < 0)
-        return;
-    int descriptor = descriptor_;
-    descriptor_ = -1;
     // The descriptor is released even when close reports an error.
-    if (::close(descriptor) != 0 && errno != EINTR)
+    if (closeDescriptor() != 0 && errno != EINTR)
         raise(FileOperation::Open, errno);
 }
 

@@ -2,6 +2,14 @@
 
 #include <cstring>
 
+FileDataSink::~FileDataSink()
+{
+    try {
+        writeBuffer();
+    } catch (...) {
+    }
+}
+
 void FileDataSink::Start()
 {
     writer_.Attach(path_, start_);

@@ -3,8 +3,10 @@
 // already be open (the sink never opens or closes it). Start() points the
 // sink's FileWriter at the file and the start position; Receive() collects
 // the bytes and writes them there in blocks of up to kBufferSize bytes;
-// Finish() writes what is left and flushes the file to the disk. Position()
-// counts every byte received, written or not.
+// Finish() writes what is left and flushes the file to the disk. A sink
+// destroyed without Finish() (a run ended by a failure) still writes what
+// it holds, ignoring errors, so that nothing produced before the failure is
+// lost. Position() counts every byte received, written or not.
 #include <cstdint>
 #include <memory>
 
@@ -20,6 +22,8 @@ public:
         : path_(path), start_(start), buffer_(new char[kBufferSize])
     {
     }
+
+    ~FileDataSink() override;
 
     void Start() override;
     void Receive(const char* begin, const char* end) override;

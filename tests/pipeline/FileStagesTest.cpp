@@ -129,6 +129,22 @@ TEST(FileDataSink, WritesFromItsStartPositionAndFlushesAtFinish)
     EXPECT_EQ(TempDirectory::Read(path), std::string("\0\0\0ab\r\nc", 8));
 }
 
+// A run that fails before Finish() still leaves what it produced.
+TEST(FileDataSink, WritesWhatItHoldsWhenDestroyedUnfinished)
+{
+    TempDirectory temp;
+    std::string path = temp / "out";
+    Platform::FileWritingPath file;
+    file.Create(FileLocation(path));
+    {
+        FileDataSink sink(file);
+        sink.Start();
+        sink.Receive("answers so far", "answers so far" + 14);
+    }
+    file.Close();
+    EXPECT_EQ(TempDirectory::Read(path), "answers so far");
+}
+
 TEST(FileDataSink, KeepsTheOrderOfBytesAcrossItsBuffer)
 {
     TempDirectory temp;

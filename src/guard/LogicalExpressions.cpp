@@ -158,6 +158,14 @@ EvalCode BarExpression::first()
 
 EvalCode BarExpression::next()
 {
+    // The left value is taken without the uniqueness check; the right one is
+    // finished like any singular child, so a second value is code 2 and a
+    // failure while looking for it propagates.
+    if (value && chosen_.child == right) {
+        EvalCode code = chosen_.advance();
+        value = right->value;
+        return code;
+    }
     close();
     return kEvalOk;
 }

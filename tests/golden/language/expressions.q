@@ -65,6 +65,28 @@ Q: error "x" | true
 
 Q: (absolute value of (2; 4)) | 9
 
+Its right side is read as a singular child, so a second value, or a failure after the first, is reported.
+Q: (10 / 0) | absolute value of (3; 4)
+
+Q: (10 / 0) | absolute value of (3; error "x")
+
+Q: number of ((10 / 0) | integer in (1, 3))
+
+Q: (1; 2) whose ((1 / 0 = 1) | bit 0 of (it; 2))
+
+A second value of a singular operand is reported by "not", unary operators, casts and aggregates, which finish it, but not by a binary operator, which keeps its operands open; number of takes any number.
+Q: not bit 0 of (1; 2)
+
+Q: - absolute value of (3; 4)
+
+Q: absolute value of (3; 4) as string
+
+Q: absolute value of (3; 4) + 1
+
+Q: sum of absolute value of (1; 2)
+
+Q: number of absolute value of (1; 2)
+
 Whose filters.
 Q: (integers in (1, 6)) whose (it mod 2 = 0)
 

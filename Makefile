@@ -5,6 +5,9 @@
 #   make fuzz   build the fuzz targets and run each for FUZZ_SECONDS
 #   make bench  micro-benchmarks, then guard side by side with its peers
 JOBS ?= $(shell nproc)
+# Worktrees of one checkout share the compiler cache (see CMakeLists.txt).
+export CCACHE_BASEDIR ?= $(abspath $(CURDIR)/..)
+export CCACHE_NOHASHDIR ?= 1
 CMAKE_FLAGS ?=
 FUZZ_SECONDS ?= 60
 FUZZ_CI_SECONDS ?= 15
@@ -17,7 +20,7 @@ deps:
 	@scripts/install-deps
 
 release: deps
-	@cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DGUARD_TESTS=OFF $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DGUARD_TESTS=OFF -DGUARD_STATIC=ON $(CMAKE_FLAGS) >/dev/null
 	@cmake --build build/release -j $(JOBS)
 
 demo: release
@@ -25,7 +28,7 @@ demo: release
 	@cat build/demo-answers.txt | tr -d '\r'
 
 test: deps
-	@cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGUARD_SANITIZE=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGUARD_SANITIZE=ON -DGUARD_WERROR=ON $(CMAKE_FLAGS) >/dev/null
 	@cmake --build build/asan -j $(JOBS)
 	@cd build/asan && ctest --output-on-failure -j $(JOBS)
 	@$(MAKE) --no-print-directory fuzz-build
@@ -35,7 +38,7 @@ test: deps
 fuzz-build:
 	@scripts/install-deps --fuzz
 	@cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
-	  -DCMAKE_CXX_COMPILER=clang++ -DGUARD_FUZZ=ON -DGUARD_TESTS=OFF $(CMAKE_FLAGS) >/dev/null
+	  -DCMAKE_CXX_COMPILER=clang++ -DGUARD_FUZZ=ON -DGUARD_TESTS=OFF -DGUARD_WERROR=ON $(CMAKE_FLAGS) >/dev/null
 	@cmake --build build/fuzz -j $(JOBS)
 
 fuzz: fuzz-build
@@ -47,7 +50,7 @@ fuzz: fuzz-build
 BENCH_FLAGS ?=
 bench:
 	@scripts/install-deps --bench
-	@cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DGUARD_TESTS=OFF -DGUARD_BENCH=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DGUARD_TESTS=OFF -DGUARD_BENCH=ON -DGUARD_STATIC=ON $(CMAKE_FLAGS) >/dev/null
 	@cmake --build build/bench -j $(JOBS)
 	@build/bench/bench/guard_bench $(BENCH_FLAGS)
 	@GUARD=build/bench/guard bench/compare.sh

@@ -5,7 +5,7 @@
 #include <chrono>
 
 #include "BenchExpressions.h"
-#include "guard/GuardFrontEnd.h"
+#include "guard/parser/GuardFrontEnd.h"
 #include "registry/InspectorContext.h"
 
 namespace {

@@ -10,6 +10,10 @@
 # is $GUARD, else build/bench/guard, else build/release/guard (`make bench`
 # builds the first). RUNS (default 5) rounds per task, STARTUP_RUNS (21)
 # for the start-up task.
+#
+# Each vocabulary adds its tasks in a file of its own, bench/tasks/NAME.sh,
+# sourced after the core tasks (see the functions under "vocabulary tasks"
+# below). ONLY=NAME runs the tasks of bench/tasks/NAME.sh alone.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -121,6 +125,7 @@ stream_task() {
   measure_task "$task" "$RUNS"
 }
 
+if [ -z "${ONLY:-}" ]; then
 stream_task count $N \
   "local c=0 for i=1,1e7 do c=c+1 end print(c)" \
   "print(sum(1 for _ in range(1, 10**7+1)))" \
@@ -152,13 +157,32 @@ tool lua "$work/stdout" "$one" "$LUA" -e "print(1)"
 tool python "$work/stdout" "$one" "$PYTHON" -c "print(1)"
 tool jq "$work/stdout" "$one" "$JQ" -n 1
 measure_task one "$STARTUP_RUNS"
+fi
 
-# --- the table -------------------------------------------------------------
+# --- vocabulary tasks --------------------------------------------------------
+
+# describe TASK TITLE ITEMS UNIT SCALE: how the table names a task and
+# writes its time per item (seconds * SCALE / ITEMS, in UNIT).
+describe() { title[$1]=$2; items[$1]=$3; unit[$1]=$4; scale[$1]=$5; }
+# target LABEL TASK TOOL MAX: a target line, met when guard's time on TASK is
+# at most MAX times TOOL's.
+targets=()
+target() { targets+=("$1|$2|$3|$4"); }
 
 declare -A title=([count]="count 1e7" [sum]="sum 1e7" [filter]="filter 1e7" [many]="many questions 1e5" [one]="start-up")
 declare -A items=([count]=$N [sum]=$N [filter]=$N [many]=$QUESTIONS [one]=1)
 declare -A unit=([count]="ns/value" [sum]="ns/value" [filter]="ns/value" [many]="us/question" [one]="ms")
 declare -A scale=([count]=1e9 [sum]=1e9 [filter]=1e9 [many]=1e6 [one]=1e3)
+
+for tasks in "$here"/tasks/*.sh; do
+  [ -e "$tasks" ] || continue
+  name=$(basename "$tasks" .sh)
+  [ -z "${ONLY:-}" ] || [ "$ONLY" = "$name" ] || continue
+  # shellcheck source=/dev/null
+  . "$tasks"
+done
+
+# --- the table -------------------------------------------------------------
 
 echo
 echo "Median of $RUNS rounds ($STARTUP_RUNS for start-up), each round running every tool once;"
@@ -187,6 +211,25 @@ for row in "${rows[@]}"; do
   printf '%-20s %-7s %10.4f %9s %14s %12s %4s\n' "$name" "$tool" "$med" "$mib" "$per ${unit[$task]}" "$ratio" "$ok"
 done
 
+per_item() { awk -v t="${guard_time[$1]}" -v n="${items[$1]}" -v s="${scale[$1]}" 'BEGIN { print t / n * s }'; }
+verdict() { awk "BEGIN { exit !($1) }" && echo met || echo MISSED; }
+
+if [ ${#targets[@]} -gt 0 ]; then
+  echo
+  echo "Vocabulary targets (ratio = guard time / tool time):"
+  for entry in "${targets[@]}"; do
+    IFS='|' read -r label task tool max <<< "$entry"
+    r=$(awk -v g="${guard_time[$task]:-0}" -v t="${time_of[$task/$tool]:-0}" 'BEGIN { if (t > 0) printf "%.2f", g / t; else print "nan" }')
+    ok=MISSED; [ "$r" != nan ] && [ "$(verdict "$r <= $max")" = met ] && ok=met
+    printf '  %-60s %s\n' "$label (is ${r}x)" "$ok"
+  done
+fi
+if [ -n "${ONLY:-}" ]; then
+  echo
+  echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"
+  exit 0
+fi
+
 # --- RSS of the streaming tasks against N ----------------------------------
 
 echo
@@ -214,14 +257,12 @@ done
 
 # --- targets ---------------------------------------------------------------
 
-per_item() { awk -v t="${guard_time[$1]}" -v n="${items[$1]}" -v s="${scale[$1]}" 'BEGIN { print t / n * s }'; }
 # The same less guard's own start-up time (for information: every figure
 # above is whole-process).
 net_per_item() {
   awk -v t="${guard_time[$1]}" -v z="${guard_time[one]}" -v n="${items[$1]}" -v s="${scale[$1]}" \
     'BEGIN { printf "%.3g", (t - z) / n * s }'
 }
-verdict() { awk "BEGIN { exit !($1) }" && echo met || echo MISSED; }
 echo
 echo "Targets (net = less guard's start-up time):"
 for task in count sum; do

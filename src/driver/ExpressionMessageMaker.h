@@ -12,10 +12,10 @@
 #include <new>
 #include <string_view>
 
-#include "guard/BindingErrors.h"
-#include "guard/ExpressionLimits.h"
-#include "guard/GuardErrors.h"
-#include "guard/ParsingFailure.h"
+#include "guard/tree/BindingErrors.h"
+#include "guard/tree/ExpressionLimits.h"
+#include "guard/lexer/GuardErrors.h"
+#include "syntax/ParsingFailure.h"
 #include "registry/InspectorContext.h"
 #include "registry/InspectorErrors.h"
 #include "registry/InspectorInterrupter.h"

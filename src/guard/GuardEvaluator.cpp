@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "guard/BindingErrors.h"
-#include "guard/GuardFrontEnd.h"
-#include "guard/OperatorExpressions.h"
+#include "guard/tree/BindingErrors.h"
+#include "guard/parser/GuardFrontEnd.h"
+#include "guard/tree/OperatorExpressions.h"
 #include "registry/InspectorRegistry.h"
 
 namespace {

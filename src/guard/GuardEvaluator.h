@@ -13,8 +13,8 @@
 // that cannot be converted throws ValueNotConverted.
 #include <memory>
 
-#include "guard/Expression.h"
-#include "guard/ExpressionTree.h"
+#include "guard/tree/Expression.h"
+#include "guard/tree/ExpressionTree.h"
 #include "pipeline/DataReceiver.h"
 #include "registry/InspectorContext.h"
 #include "registry/StackAllocator.h"

@@ -6,16 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "support/GuardBinary.h"
 #include "support/ProgramRun.h"
 #include "support/TempDirectory.h"
 
 namespace {
-
-std::string guardBinary()
-{
-    const char* path = std::getenv("GUARD_BINARY");
-    return path ? path : "";
-}
 
 std::string usageText(const std::string& program)
 {
@@ -31,8 +26,6 @@ protected:
     void SetUp() override
     {
         binary = guardBinary();
-        if (binary.empty())
-            GTEST_SKIP() << "GUARD_BINARY is not set";
     }
 
     ProgramRun run(const std::vector<std::string>& words)

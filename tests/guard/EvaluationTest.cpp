@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "TestVocabulary.h"
-#include "guard/CaughtException.h"
-#include "guard/BindingErrors.h"
+#include "guard/tree/CaughtException.h"
+#include "guard/tree/BindingErrors.h"
 #include "guard/GuardEvaluator.h"
 #include "registry/InspectorInterrupter.h"
 

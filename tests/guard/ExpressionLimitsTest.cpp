@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "guard/ConstantExpressions.h"
-#include "guard/ExpressionLimits.h"
-#include "guard/ExpressionTree.h"
+#include "guard/tree/ConstantExpressions.h"
+#include "guard/tree/ExpressionLimits.h"
+#include "guard/tree/ExpressionTree.h"
 #include "guard/GuardEvaluator.h"
-#include "guard/OperatorExpressions.h"
+#include "guard/tree/OperatorExpressions.h"
 #include "registry/CoreValues.h"
 #include "registry/RegistryErrors.h"
 #include "support/RepeatedText.h"

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "guard/ExpressionPrinter.h"
-#include "guard/GuardFrontEnd.h"
+#include "guard/tree/ExpressionPrinter.h"
+#include "guard/parser/GuardFrontEnd.h"
 #include "registry/StackAllocator.h"
 
 #include "support/CountedAllocations.h"

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "ChunkedInput.h"
+#include "support/ChunkedInput.h"
 #include "GuardTokenRecorder.h"
-#include "guard/GuardLexer.h"
+#include "guard/lexer/GuardLexer.h"
 #include "pipeline/DataOverflow.h"
 
 namespace {

@@ -3,10 +3,10 @@
 #include <regex>
 #include <string>
 
-#include "ChunkedInput.h"
-#include "guard/ExpressionPrinter.h"
-#include "guard/GuardErrors.h"
-#include "guard/GuardFrontEnd.h"
+#include "support/ChunkedInput.h"
+#include "guard/tree/ExpressionPrinter.h"
+#include "guard/lexer/GuardErrors.h"
+#include "guard/parser/GuardFrontEnd.h"
 #include "pipeline/DataOverflow.h"
 #include "registry/StackAllocator.h"
 

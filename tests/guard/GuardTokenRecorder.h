@@ -6,7 +6,7 @@
 // parser's exception would.
 #include <string>
 
-#include "guard/GuardLexemeAcceptor.h"
+#include "guard/lexer/GuardLexemeAcceptor.h"
 
 struct StopLexing {};
 

@@ -1,0 +1,11 @@
+#include "guard/tree/Expression.h"
+
+void ChildCursor::discard() noexcept
+{
+    if (child && child->value) {
+        try {
+            child->close();
+        } catch (...) {
+        }
+    }
+}

@@ -1,0 +1,19 @@
+#include "syntax/CaseFilters.h"
+
+char* copyAsciiLowerCase(const char* begin, const char* end, char* out)
+{
+    for (; begin < end; ++begin, ++out) {
+        char c = *begin;
+        *out = (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
+    }
+    return out;
+}
+
+char* copyAsciiUpperCase(const char* begin, const char* end, char* out)
+{
+    for (; begin < end; ++begin, ++out) {
+        char c = *begin;
+        *out = (c >= 'a' && c <= 'z') ? char(c - ('a' - 'A')) : c;
+    }
+    return out;
+}

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <string_view>
 
+namespace guard {
+
 inline constexpr std::string_view kSmallExpressions[] = {
     "417 + 86 * 7",
     "(417 < 86) and (7 > 417)",
@@ -16,3 +18,5 @@ inline constexpr std::string_view kSmallExpressions[] = {
 };
 
 inline constexpr std::size_t kSmallExpressionCount = std::size(kSmallExpressions);
+
+} // namespace guard

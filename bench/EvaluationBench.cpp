@@ -8,6 +8,8 @@
 #include "BenchExpressions.h"
 #include "guard/GuardEvaluator.h"
 
+namespace guard {
+
 namespace {
 
 constexpr std::int64_t kStreamLength = 1 << 20;
@@ -104,3 +106,5 @@ void BM_Aggregate(benchmark::State& state)
 BENCHMARK(BM_Aggregate)->DenseRange(0, std::size(kAggregates) - 1)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+} // namespace guard

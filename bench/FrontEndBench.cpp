@@ -8,6 +8,8 @@
 #include "guard/parser/GuardFrontEnd.h"
 #include "registry/InspectorContext.h"
 
+namespace guard {
+
 namespace {
 
 void BM_LexAndParse(benchmark::State& state)
@@ -46,3 +48,5 @@ void BM_Bind(benchmark::State& state)
 BENCHMARK(BM_Bind)->DenseRange(0, kSmallExpressionCount - 1)->UseManualTime();
 
 } // namespace
+
+} // namespace guard

@@ -16,6 +16,8 @@
 #include "pipeline/LineMaker.h"
 #include "pipeline/StringReceiver.h"
 
+namespace guard {
+
 namespace {
 
 constexpr std::size_t kChunkSize = 1024;  // the mode's read buffer
@@ -71,3 +73,5 @@ void BM_QuestionPipeline(benchmark::State& state)
 BENCHMARK(BM_QuestionPipeline)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+} // namespace guard

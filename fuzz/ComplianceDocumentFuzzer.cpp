@@ -24,6 +24,8 @@
 #include "driver/ComplianceMode.h"
 #include "xml/XMLTreeParserPL.h"
 
+namespace guard {
+
 namespace {
 
 constexpr std::uint64_t kMaxPoints = 20000;
@@ -90,3 +92,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::check(checkResponse(readFile(destinationPath)) == allTrue, "the outcome does not match the results");
     return 0;
 }
+
+} // namespace guard

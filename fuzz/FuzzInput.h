@@ -16,6 +16,8 @@
 #include "driver/EvalContext.h"
 #include "registry/InspectorInterrupter.h"
 
+namespace guard {
+
 namespace fuzz {
 
 [[noreturn]] inline void fail(const char* what, std::string_view detail = {})
@@ -106,3 +108,5 @@ private:
 };
 
 } // namespace fuzz
+
+} // namespace guard

@@ -21,6 +21,8 @@
 #include "driver/QuestionAndAnswerMode.h"
 #include "platform/FileLocation.h"
 
+namespace guard {
+
 namespace {
 
 constexpr std::uint64_t kMaxPoints = 20000;
@@ -127,3 +129,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkAnswers(readFile(destinationPath));
     return 0;
 }
+
+} // namespace guard

@@ -17,6 +17,8 @@
 #include "guard/GuardEvaluator.h"
 #include "registry/CoreValues.h"
 
+namespace guard {
+
 namespace {
 
 constexpr int kMaxValues = 64;
@@ -75,3 +77,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     return 0;
 }
+
+} // namespace guard

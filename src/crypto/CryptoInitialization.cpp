@@ -1,6 +1,10 @@
 #include "crypto/CryptoInitialization.h"
 
+namespace guard {
+
 bool InitializeCrypto(const FileLocation&)
 {
     return true;
 }
+
+} // namespace guard

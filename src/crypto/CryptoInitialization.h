@@ -4,4 +4,8 @@
 // used; the program then ends at once.
 #include "platform/FileLocation.h"
 
+namespace guard {
+
 bool InitializeCrypto(const FileLocation& masthead);
+
+} // namespace guard

@@ -2,6 +2,8 @@
 
 #include "pipeline/HexDigits.h"
 
+namespace guard {
+
 void writeEscaped(LineReceiver& output, std::string_view text)
 {
     const char* run = text.data();
@@ -19,3 +21,5 @@ void writeEscaped(LineReceiver& output, std::string_view text)
     if (end != run)
         output.Text(run, end);
 }
+
+} // namespace guard

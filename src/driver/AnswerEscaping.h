@@ -5,4 +5,8 @@
 
 #include "pipeline/LineReceiver.h"
 
+namespace guard {
+
 void writeEscaped(LineReceiver& output, std::string_view text);
+
+} // namespace guard

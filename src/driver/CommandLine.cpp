@@ -1,5 +1,7 @@
 #include "driver/CommandLine.h"
 
+namespace guard {
+
 namespace {
 
 char foldAscii(char byte) noexcept
@@ -34,3 +36,5 @@ CommandLineOptions parseOptionWords(int count, const char* const* words)
     }
     return options;
 }
+
+} // namespace guard

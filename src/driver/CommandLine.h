@@ -4,6 +4,8 @@
 // Every other word is ignored; order and repetition do not matter.
 #include <string_view>
 
+namespace guard {
+
 struct CommandLineOptions {
     bool compliance = false;
     bool times = false;
@@ -18,3 +20,5 @@ CommandLineOptions parseOptionWords(int count, const char* const* words);
 // 3 to 7 arguments: program, source file, destination file, option words.
 inline constexpr int kMinArguments = 3;
 inline constexpr int kMaxArguments = 7;
+
+} // namespace guard

@@ -3,6 +3,8 @@
 #include "pipeline/FileReadingLoop.h"
 #include "xml/XMLParserReceiver.h"
 
+namespace guard {
+
 const XMLElementPL& checkedComplianceRoot(const XMLTreeParserPL& parser)
 {
     if (!parser.IsStackEmpty())
@@ -42,3 +44,5 @@ ComplianceDocument::ComplianceDocument(const FileLocation& source)
     pushFile(source, receiver, kReadBufferSize);
     items_ = complianceItems(checkedComplianceRoot(parser_));
 }
+
+} // namespace guard

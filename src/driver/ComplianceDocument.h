@@ -23,6 +23,8 @@
 #include "xml/XMLElementPL.h"
 #include "xml/XMLTreeParserPL.h"
 
+namespace guard {
+
 class ClientComplianceResponseReadFailure {};
 class ClientComplianceDocReadFailure {};
 class ClientComplianceDocBadDocumentType {};
@@ -55,3 +57,5 @@ private:
     XMLTreeParserPL parser_;
     std::vector<ComplianceItem> items_;
 };
+
+} // namespace guard

@@ -5,6 +5,8 @@
 #include "driver/GuardReceiver.h"
 #include "driver/Stopwatch.h"
 
+namespace guard {
+
 bool evaluateComplianceItem(InspectorContext& context, const ComplianceItem& item, ComplianceResponse& response)
 {
     StringGuardReceiver receiver(context);
@@ -71,3 +73,5 @@ bool runComplianceMode(const FileLocation& source, const FileLocation& destinati
     response.write(destination);
     return allTrue;
 }
+
+} // namespace guard

@@ -19,8 +19,12 @@
 #include "driver/EvalContext.h"
 #include "platform/FileLocation.h"
 
+namespace guard {
+
 // Evaluates one item into `response` (a failed item's type is "<error>");
 // returns whether every result it added was "True".
 bool evaluateComplianceItem(InspectorContext& context, const ComplianceItem& item, ComplianceResponse& response);
 
 bool runComplianceMode(const FileLocation& source, const FileLocation& destination, EvalContext& context);
+
+} // namespace guard

@@ -5,6 +5,8 @@
 #include "platform/FileWritingPath.h"
 #include "xml/XMLResponseWriter.h"
 
+namespace guard {
+
 namespace {
 
 constexpr std::uint32_t kIndentedLayout = 0;
@@ -46,3 +48,5 @@ void ComplianceResponse::write(const FileLocation& destination) const
     writer.Close();
     output.Close();
 }
+
+} // namespace guard

@@ -26,6 +26,8 @@
 
 #include "platform/FileLocation.h"
 
+namespace guard {
+
 class ComplianceResponse {
 public:
     struct Item {
@@ -56,3 +58,5 @@ private:
     std::vector<Item> items_;
     std::string results_;
 };
+
+} // namespace guard

@@ -6,6 +6,8 @@
 #include "platform/ModuleTable.h"
 #include "platform/ProcessLocations.h"
 
+namespace guard {
+
 namespace {
 
 // A folder derived from another, made on disk at its first use.
@@ -30,14 +32,14 @@ private:
 DerivedFolder dataFolderOnce;
 DerivedFolder globalFolderOnce;
 
-const FileLocation& dataFolder()
+const FileLocation& dataFolderLocation()
 {
     return dataFolderOnce.get([] { return Platform::storageLocation(); }, "__ArdoData");
 }
 
-const FileLocation& globalDataFolder()
+const FileLocation& globalDataFolderLocation()
 {
-    return globalFolderOnce.get([] { return dataFolder(); }, "__Global");
+    return globalFolderOnce.get([] { return dataFolderLocation(); }, "__Global");
 }
 
 std::size_t noSites() { return 0; }
@@ -50,8 +52,8 @@ bool noCustomSite(std::string_view, char*, std::size_t) { return false; }
 
 void EvalContext::fillFunctionTables(bool)
 {
-    InspectorStorageContext::dataFolder = [] { return ::dataFolder().Path(); };
-    InspectorStorageContext::globalDataFolder = [] { return ::globalDataFolder().Path(); };
+    InspectorStorageContext::dataFolder = [] { return dataFolderLocation().Path(); };
+    InspectorStorageContext::globalDataFolder = [] { return globalDataFolderLocation().Path(); };
     checkLibLocation = [] { Platform::libLocation(); };
 
     siteCount = noSites;
@@ -67,3 +69,5 @@ void EvalContext::fillFunctionTables(bool)
     findModule = [](std::string_view name) { return Platform::processModules().Find(name); };
     moduleAt = [](std::size_t index) { return Platform::processModules().At(index); };
 }
+
+} // namespace guard

@@ -11,6 +11,8 @@
 #include "registry/ContextFacets.h"
 #include "registry/InspectorContext.h"
 
+namespace guard {
+
 class EvalContext : public InspectorContext,
                     public InspectorStorageContext,
                     public InspectorSiteContext,
@@ -23,3 +25,5 @@ public:
     // now (there are no sites to load in this program).
     void fillFunctionTables(bool refresh);
 };
+
+} // namespace guard

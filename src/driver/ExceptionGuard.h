@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <exception>
 
+namespace guard {
+
 // Exit code when an exception escapes an evaluation mode.
 inline constexpr int kModeExceptionExit = -5;
 // Exit code when an exception escapes the process set-up before any mode runs.
@@ -22,3 +24,5 @@ int runGuarded(int failureCode, Body&& body)
     }
     return failureCode;
 }
+
+} // namespace guard

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace guard {
+
 void ExpressionMessageMaker::append(std::string_view text)
 {
     std::size_t room = std::size_t(buffer_ + kCapacity - cursor_);
@@ -348,3 +350,5 @@ void ExpressionMessageMaker::conversionFallback(const std::exception&)
 {
     conversionFallback();
 }
+
+} // namespace guard

@@ -21,6 +21,8 @@
 #include "registry/InspectorInterrupter.h"
 #include "registry/RegistryErrors.h"
 
+namespace guard {
+
 class ExpressionMessageMaker {
 public:
     static constexpr std::size_t kCapacity = 256;
@@ -91,3 +93,5 @@ private:
     char buffer_[kCapacity];
     char* cursor_ = buffer_;
 };
+
+} // namespace guard

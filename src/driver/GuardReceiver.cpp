@@ -2,6 +2,8 @@
 
 #include "registry/GlobalDependency.h"
 
+namespace guard {
+
 GuardReceiver::GuardReceiver(InspectorContext& context)
     : saved_(InspectorThread::installContext(&context)),
       evaluator_(&context),
@@ -93,3 +95,5 @@ std::string_view GuardReceiver::typeName() const
     const TypeRecord* type = evaluator_.originalType();
     return type ? std::string_view(type->name) : std::string_view();
 }
+
+} // namespace guard

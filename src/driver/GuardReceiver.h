@@ -18,6 +18,8 @@
 #include "registry/InspectorContext.h"
 #include "registry/InspectorInterrupter.h"
 
+namespace guard {
+
 class GuardReceiver : public DataReceiver {
 public:
     explicit GuardReceiver(InspectorContext& context);
@@ -60,3 +62,5 @@ class StringGuardReceiver final : public GuardReceiver {
 public:
     using GuardReceiver::GuardReceiver;
 };
+
+} // namespace guard

@@ -13,6 +13,8 @@
 #include "platform/ModuleTable.h"
 #include "platform/ProcessLocations.h"
 
+namespace guard {
+
 namespace {
 
 constexpr int kUsageExit = -1;
@@ -87,3 +89,5 @@ int guardMain(int argc, char** argv)
         return runMode(options, FileLocation(argv[1]), FileLocation(argv[2]));
     });
 }
+
+} // namespace guard

@@ -7,6 +7,8 @@
 #include "pipeline/LineFlattener.h"
 #include "platform/FileWritingPath.h"
 
+namespace guard {
+
 namespace {
 
 constexpr std::size_t kReadBufferSize = 1024;
@@ -45,3 +47,5 @@ bool runQuestionAndAnswerMode(const FileLocation& source, const FileLocation& de
         return false;
     }
 }
+
+} // namespace guard

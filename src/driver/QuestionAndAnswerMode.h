@@ -11,6 +11,10 @@
 #include "platform/FileLocation.h"
 #include "registry/InspectorContext.h"
 
+namespace guard {
+
 bool runQuestionAndAnswerMode(const FileLocation& source, const FileLocation& destination, QuestionOptions options);
 bool runQuestionAndAnswerMode(const FileLocation& source, const FileLocation& destination, QuestionOptions options,
                               InspectorContext& context);
+
+} // namespace guard

@@ -4,6 +4,8 @@
 
 #include "driver/AnswerEscaping.h"
 
+namespace guard {
+
 QuestionAsker::QuestionAsker(LineReceiver& output, GuardReceiver& receiver, ExpressionMessageMaker& messages,
                              QuestionOptions options)
     : output_(output), receiver_(receiver), messages_(messages), options_(options)
@@ -129,3 +131,5 @@ void QuestionAsker::writeResults()
         first = false;
     }
 }
+
+} // namespace guard

@@ -13,6 +13,8 @@
 #include "driver/Stopwatch.h"
 #include "pipeline/LineReceiver.h"
 
+namespace guard {
+
 struct QuestionOptions {
     bool showErrors = false;
     bool times = false;
@@ -44,3 +46,5 @@ private:
     bool failed_ = false;
     const bool echo_ = true;
 };
+
+} // namespace guard

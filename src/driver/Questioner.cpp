@@ -3,6 +3,8 @@
 #include "driver/CommandLine.h"
 #include "pipeline/IgnoreLineReceiver.h"
 
+namespace guard {
+
 namespace {
 
 bool isBlank(char byte)
@@ -138,3 +140,5 @@ void Questioner::Finish(std::uint64_t total)
     current_ = &output_;
     state_ = State::LineStart;
 }
+
+} // namespace guard

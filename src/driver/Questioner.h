@@ -17,6 +17,8 @@
 
 #include "pipeline/LineReceiver.h"
 
+namespace guard {
+
 class Questioner final : public LineReceiver {
 public:
     static constexpr std::size_t kHeaderCapacity = 40;
@@ -44,3 +46,5 @@ private:
     char header_[kHeaderCapacity];
     std::size_t headerLength_ = 0;
 };
+
+} // namespace guard

@@ -4,6 +4,8 @@
 
 #include "platform/MonotonicClock.h"
 
+namespace guard {
+
 class Stopwatch {
 public:
     void reset()
@@ -36,3 +38,5 @@ private:
     std::uint64_t started_ = 0;
     bool running_ = false;
 };
+
+} // namespace guard

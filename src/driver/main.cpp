@@ -2,5 +2,5 @@
 
 int main(int argc, char** argv)
 {
-    return guardMain(argc, argv);
+    return guard::guardMain(argc, argv);
 }

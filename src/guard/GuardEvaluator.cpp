@@ -7,6 +7,8 @@
 #include "guard/tree/OperatorExpressions.h"
 #include "registry/InspectorRegistry.h"
 
+namespace guard {
+
 namespace {
 
 void throwIfFailed(EvalCode code)
@@ -116,3 +118,5 @@ void GuardEvaluator::stop()
     if (marked_)
         allocator_.release(mark_);
 }
+
+} // namespace guard

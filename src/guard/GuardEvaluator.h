@@ -19,6 +19,8 @@
 #include "registry/InspectorContext.h"
 #include "registry/StackAllocator.h"
 
+namespace guard {
+
 class GuardFrontEnd;
 
 class GuardEvaluator {
@@ -59,3 +61,5 @@ private:
     StackAllocatorBase::Mark mark_{};
     bool marked_ = false;
 };
+
+} // namespace guard

@@ -2,6 +2,8 @@
 
 #include "pipeline/DataOverflow.h"
 
+namespace guard {
+
 void BufferFiller::Receive(const char* begin, const char* end)
 {
     if (!filter_ || !end_)
@@ -23,3 +25,5 @@ void BufferFiller::Finish()
     filter_ = nullptr;
     end_ = nullptr;
 }
+
+} // namespace guard

@@ -10,6 +10,8 @@
 #include "pipeline/DataFilter.h"
 #include "pipeline/DataReceiver.h"
 
+namespace guard {
+
 GUARD_EXCEPTION(NullBufferFiller, DebuggableException);
 
 class BufferFiller final : public DataReceiver {
@@ -40,3 +42,5 @@ private:
     char* cursor_ = nullptr;
     char* end_ = nullptr;
 };
+
+} // namespace guard

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace guard {
+
 namespace {
 
 constexpr std::array<std::uint32_t, 256> makeCrc24Table()
@@ -30,3 +32,5 @@ std::uint32_t crc24(const void* bytes, std::size_t count, std::uint32_t crc)
         crc = (crc << 8) ^ kCrc24Table[((crc >> 16) ^ p[i]) & 0xFF];
     return crc & 0xFFFFFF;
 }
+
+} // namespace guard

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace guard {
+
 void DataFilter::Filter(ConstRange& in, MutableRange& out)
 {
     std::size_t count = static_cast<std::size_t>(
@@ -12,3 +14,5 @@ void DataFilter::Filter(ConstRange& in, MutableRange& out)
     in.begin += count;
     out.begin += count;
 }
+
+} // namespace guard

@@ -7,6 +7,8 @@
 // unchanged and never holds anything.
 #include "pipeline/DataReader.h"
 
+namespace guard {
+
 struct ConstRange {
     const char* begin;
     const char* end;
@@ -19,3 +21,5 @@ public:
     virtual bool IsDrained() { return true; }
     virtual void Drain(MutableRange&) {}
 };
+
+} // namespace guard

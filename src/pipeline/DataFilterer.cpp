@@ -1,5 +1,7 @@
 #include "pipeline/DataFilterer.h"
 
+namespace guard {
+
 void DataFilterer::Receive(const char* begin, const char* end)
 {
     ConstRange in{begin, end};
@@ -27,3 +29,5 @@ void DataFilterer::Finish()
     }
     downstream_.Finish();
 }
+
+} // namespace guard

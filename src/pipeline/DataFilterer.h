@@ -9,6 +9,8 @@
 #include "pipeline/DataFilter.h"
 #include "pipeline/DataReceiver.h"
 
+namespace guard {
+
 GUARD_EXCEPTION(DataFilterStalled, DebuggableException);
 
 class DataFilterer final : public DataReceiver {
@@ -28,3 +30,5 @@ private:
     DataReceiver& downstream_;
     DataFilter& filter_;
 };
+
+} // namespace guard

@@ -3,4 +3,8 @@
 // range.
 #include "platform/DebuggableException.h"
 
+namespace guard {
+
 GUARD_EXCEPTION(DataOverflow, DebuggableException);
+
+} // namespace guard

@@ -1,5 +1,7 @@
 #include "pipeline/DataReader.h"
 
+namespace guard {
+
 void DataReader::ReadExactly(char* begin, char* end)
 {
     MutableRange range{begin, end};
@@ -12,3 +14,5 @@ void DataReader::ReadExactly(char* begin, char* end)
     if (range.begin != range.end)
         throw NoMoreData();
 }
+
+} // namespace guard

@@ -2,6 +2,8 @@
 // Pull side of the pipeline: a source of bytes read on demand.
 #include "platform/DebuggableException.h"
 
+namespace guard {
+
 // ReadExactly could not fill its range before the reader reached its end.
 GUARD_EXCEPTION(NoMoreData, DebuggableException);
 
@@ -23,3 +25,5 @@ public:
     // Reads what is available into `range` and advances range.begin past it.
     virtual void ReadSome(MutableRange& range) = 0;
 };
+
+} // namespace guard

@@ -1,4 +1,6 @@
 #pragma once
+
+namespace guard {
 // Byte-stream stages of the push pipeline.
 //
 // A DataWriter takes byte ranges. A DataReceiver is a stage: Start() once,
@@ -22,3 +24,5 @@ public:
     virtual void Receive(const char* begin, const char* end) = 0;
     virtual void Finish() = 0;
 };
+
+} // namespace guard

@@ -7,6 +7,8 @@
 
 #include "pipeline/DataReceiver.h"
 
+namespace guard {
+
 template <std::size_t N>
 class DataTee final : public DataReceiver {
 public:
@@ -37,3 +39,5 @@ private:
 };
 
 using DataTee2 = DataTee<2>;
+
+} // namespace guard

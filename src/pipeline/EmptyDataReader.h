@@ -3,8 +3,12 @@
 // ReadExactly() of a non-empty range throws NoMoreData.
 #include "pipeline/DataReader.h"
 
+namespace guard {
+
 class EmptyDataReader final : public DataReader {
 public:
     bool AtEnd() override { return true; }
     void ReadSome(MutableRange&) override {}
 };
+
+} // namespace guard

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+namespace guard {
+
 FileDataSink::~FileDataSink()
 {
     try {
@@ -45,3 +47,5 @@ void FileDataSink::writeBuffer()
         writer_.Write(buffer_.get(), buffer_.get() + count);
     }
 }
+
+} // namespace guard

@@ -14,6 +14,8 @@
 #include "pipeline/FileWriter.h"
 #include "platform/FileWritingPath.h"
 
+namespace guard {
+
 class FileDataSink final : public DataReceiver {
 public:
     static constexpr std::size_t kBufferSize = 64 * 1024;
@@ -41,3 +43,5 @@ private:
     std::unique_ptr<char[]> buffer_;
     std::size_t used_ = 0;
 };
+
+} // namespace guard

@@ -1,5 +1,7 @@
 #include "pipeline/FileReader.h"
 
+namespace guard {
+
 void FileReader::ReadSome(MutableRange& range)
 {
     if (range.begin == range.end)
@@ -16,3 +18,5 @@ void FileReader::ReadExactly(char* begin, char* end)
     path_.ReadExactlyAt(position_, begin, end);
     position_ += static_cast<std::uint64_t>(end - begin);
 }
+
+} // namespace guard

@@ -9,6 +9,8 @@
 #include "pipeline/DataReader.h"
 #include "platform/FileReadingPath.h"
 
+namespace guard {
+
 class FileReader final : public DataReader {
 public:
     explicit FileReader(const Platform::FileReadingPath& path, std::uint64_t start = 0)
@@ -28,3 +30,5 @@ private:
     std::uint64_t position_;
     std::uint64_t size_;
 };
+
+} // namespace guard

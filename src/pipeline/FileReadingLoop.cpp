@@ -7,6 +7,8 @@
 #include "pipeline/LineMaker.h"
 #include "platform/FileReadingPath.h"
 
+namespace guard {
+
 void pushFile(const FileLocation& location, DataReceiver& receiver, std::size_t bufferSize,
               std::uint64_t start)
 {
@@ -39,3 +41,5 @@ void pushFileLines(const FileLocation& location, LineReceiver& receiver, std::si
     LineMaker lines(receiver);
     pushFile(location, lines, bufferSize, start);
 }
+
+} // namespace guard

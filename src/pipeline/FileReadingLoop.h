@@ -15,6 +15,8 @@
 #include "platform/DebuggableException.h"
 #include "platform/FileLocation.h"
 
+namespace guard {
+
 GUARD_EXCEPTION(FileReadingLoopEndOfFileError, DebuggableException);
 
 inline constexpr std::size_t kFileReadingBufferSize = 4096;
@@ -25,3 +27,5 @@ void pushFile(const FileLocation& location, DataReceiver& receiver,
 // The same with a LineMaker in front of `receiver`.
 void pushFileLines(const FileLocation& location, LineReceiver& receiver,
                    std::size_t bufferSize = kFileReadingBufferSize, std::uint64_t start = 0);
+
+} // namespace guard

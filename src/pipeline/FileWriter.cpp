@@ -2,6 +2,8 @@
 
 #include "pipeline/StageNotAttached.h"
 
+namespace guard {
+
 void FileWriter::Write(const char* begin, const char* end)
 {
     if (!path_)
@@ -9,3 +11,5 @@ void FileWriter::Write(const char* begin, const char* end)
     path_->WriteAt(position_, begin, end);
     position_ += static_cast<std::uint64_t>(end - begin);
 }
+
+} // namespace guard

@@ -7,6 +7,8 @@
 #include "pipeline/DataReceiver.h"
 #include "platform/FileWritingPath.h"
 
+namespace guard {
+
 class FileWriter final : public DataWriter {
 public:
     void Attach(Platform::FileWritingPath& path, std::uint64_t position) noexcept
@@ -22,3 +24,5 @@ private:
     Platform::FileWritingPath* path_ = nullptr;
     std::uint64_t position_ = 0;
 };
+
+} // namespace guard

@@ -9,6 +9,8 @@
 
 #include "pipeline/DataOverflow.h"
 
+namespace guard {
+
 class FixedOutputRange {
 public:
     FixedOutputRange(char* begin, char* end) noexcept : begin_(begin), cursor_(begin), end_(end) {}
@@ -74,3 +76,5 @@ public:
 private:
     char storage_[N];
 };
+
+} // namespace guard

@@ -1,4 +1,6 @@
 #pragma once
+
+namespace guard {
 // Hexadecimal digits: the value of a digit of either letter case, and the
 // lowercase digit for a value.
 inline int hexDigitValue(unsigned char byte)
@@ -13,3 +15,5 @@ inline int hexDigitValue(unsigned char byte)
 }
 
 inline constexpr char kLowercaseHexDigits[] = "0123456789abcdef";
+
+} // namespace guard

@@ -3,6 +3,8 @@
 // instance that every stage needing a sink for unwanted lines uses.
 #include "pipeline/LineReceiver.h"
 
+namespace guard {
+
 class IgnoreLineReceiver final : public LineReceiver {
 public:
     static IgnoreLineReceiver& Shared();
@@ -12,3 +14,5 @@ public:
     void LineEnd(std::uint64_t, std::uint64_t) override {}
     void Finish(std::uint64_t) override {}
 };
+
+} // namespace guard

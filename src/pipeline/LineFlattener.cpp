@@ -2,6 +2,8 @@
 
 #include "pipeline/StageNotAttached.h"
 
+namespace guard {
+
 DataReceiver& LineFlattener::downstream()
 {
     if (!downstream_)
@@ -30,3 +32,5 @@ void LineFlattener::Finish(std::uint64_t)
     downstream_ = nullptr;
     target.Finish();
 }
+
+} // namespace guard

@@ -9,6 +9,8 @@
 #include "pipeline/DataReceiver.h"
 #include "pipeline/LineReceiver.h"
 
+namespace guard {
+
 class LineFlattener final : public LineReceiver {
 public:
     // `lineEnd` must outlive the flattener (a literal, typically).
@@ -30,3 +32,5 @@ private:
     DataReceiver* downstream_;
     std::string_view lineEnd_;
 };
+
+} // namespace guard

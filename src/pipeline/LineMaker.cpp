@@ -1,5 +1,7 @@
 #include "pipeline/LineMaker.h"
 
+namespace guard {
+
 namespace {
 
 bool isLineBreak(char byte) noexcept
@@ -51,3 +53,5 @@ void LineMaker::Finish()
     }
     downstream_.Finish(position_);
 }
+
+} // namespace guard

@@ -12,6 +12,8 @@
 #include "pipeline/DataReceiver.h"
 #include "pipeline/LineReceiver.h"
 
+namespace guard {
+
 class LineMaker final : public DataReceiver {
 public:
     explicit LineMaker(LineReceiver& downstream) : downstream_(downstream) {}
@@ -25,3 +27,5 @@ private:
     std::uint64_t position_ = 0;
     char pending_ = 0;
 };
+
+} // namespace guard

@@ -8,6 +8,8 @@
 // Finish(total) ends the stream with the count of bytes seen.
 #include <cstdint>
 
+namespace guard {
+
 class LineReceiver {
 public:
     virtual ~LineReceiver() = default;
@@ -16,3 +18,5 @@ public:
     virtual void LineEnd(std::uint64_t start, std::uint64_t end) = 0;
     virtual void Finish(std::uint64_t total) = 0;
 };
+
+} // namespace guard

@@ -3,4 +3,8 @@
 // after Finish() detached it).
 #include "platform/DebuggableException.h"
 
+namespace guard {
+
 GUARD_EXCEPTION(StageNotAttached, DebuggableException);
+
+} // namespace guard

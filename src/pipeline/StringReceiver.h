@@ -5,6 +5,8 @@
 
 #include "pipeline/DataReceiver.h"
 
+namespace guard {
+
 class StringReceiver final : public DataReceiver {
 public:
     explicit StringReceiver(std::string& target) : target_(target) {}
@@ -16,3 +18,5 @@ public:
 private:
     std::string& target_;
 };
+
+} // namespace guard

@@ -7,6 +7,8 @@
 #include "pipeline/DataReceiver.h"
 #include "pipeline/StageNotAttached.h"
 
+namespace guard {
+
 class VectorAppender final : public DataReceiver {
 public:
     VectorAppender() = default;
@@ -26,3 +28,5 @@ public:
 private:
     std::vector<char>* target_ = nullptr;
 };
+
+} // namespace guard

@@ -6,7 +6,10 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <string_view>
 #include <typeindex>
+
+namespace guard {
 
 const char* runtimeClassName(const std::type_info& type) noexcept
 {
@@ -22,6 +25,11 @@ const char* runtimeClassName(const std::type_info& type) noexcept
             abi::__cxa_demangle(type.name(), nullptr, nullptr, &status), std::free);
         std::string name = "class ";
         name += status == 0 && demangled ? demangled.get() : type.name();
+        // The program's own namespace is no part of a class's name as the
+        // messages show it ("class NoSuchObject").
+        static constexpr std::string_view kOwnNamespace = "guard::";
+        if (std::string_view(name).substr(6, kOwnNamespace.size()) == kOwnNamespace)
+            name.erase(6, kOwnNamespace.size());
         return names.emplace(std::type_index(type), std::move(name)).first->second.c_str();
     } catch (...) {
         return "class DebuggableException";
@@ -32,3 +40,5 @@ const char* DebuggableException::what() const noexcept
 {
     return runtimeClassName(typeid(*this));
 }
+
+} // namespace guard

@@ -2,12 +2,15 @@
 // Base of every exception class of the program.
 //
 // what() of a DebuggableException is the run-time class name written as
-// "class X" (X demangled, without namespaces' decoration beyond what the
-// source spells), identical on every platform. Classes that carry a message
+// "class X" (X demangled, without the program's own namespace "guard::"
+// but with any other namespace the source spells), identical on every
+// platform. Classes that carry a message
 // of their own derive from TextException instead, whose what() is that text.
 #include <exception>
 #include <string>
 #include <typeinfo>
+
+namespace guard {
 
 class DebuggableException : public std::exception {
 public:
@@ -31,3 +34,5 @@ const char* runtimeClassName(const std::type_info& type) noexcept;
 // Declares a small exception class with no data of its own.
 #define GUARD_EXCEPTION(Name, Base) \
     class Name : public Base {}
+
+} // namespace guard

@@ -2,6 +2,8 @@
 // Where the running program's executable file is.
 #include "platform/FileLocation.h"
 
+namespace guard {
+
 namespace Platform {
 
 // The full path of the executable; a failure raises the mapped file error.
@@ -10,3 +12,5 @@ FileLocation executableLocation();
 FileLocation executableDirectory();
 
 } // namespace Platform
+
+} // namespace guard

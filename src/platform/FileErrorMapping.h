@@ -8,6 +8,8 @@
 // Code 0 means success and raises nothing.
 #include "platform/FileLocation.h"
 
+namespace guard {
+
 namespace Platform {
 
 enum class FileOperation { Open, Flush, Read, Write };
@@ -38,3 +40,5 @@ void throwFileError(FileErrorClass errorClass, const FileLocation& location, int
 void raiseFileError(FileOperation operation, int code, const FileLocation& location);
 
 } // namespace Platform
+
+} // namespace guard

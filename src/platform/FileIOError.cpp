@@ -3,6 +3,8 @@
 #include <cstring>
 #include <typeinfo>
 
+namespace guard {
+
 std::string systemErrorText(int code)
 {
     char buffer[256];
@@ -30,3 +32,5 @@ const char* FileIOError::what() const noexcept
         return runtimeClassName(typeid(*this));
     }
 }
+
+} // namespace guard

@@ -13,6 +13,8 @@
 #include "platform/DebuggableException.h"
 #include "platform/FileLocation.h"
 
+namespace guard {
+
 class FileIOError : public DebuggableException {
 public:
     explicit FileIOError(FileLocation location = {}, int code = 0, FileLocation second = {})
@@ -53,3 +55,5 @@ GUARD_FILE_ERROR(FileItemError);
 
 // The system's message text for an errno value.
 std::string systemErrorText(int code);
+
+} // namespace guard

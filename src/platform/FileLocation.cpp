@@ -2,6 +2,8 @@
 
 #include "platform/FileIOError.h"
 
+namespace guard {
+
 void FileLocation::RequireNonEmpty() const
 {
     if (path_.empty())
@@ -34,3 +36,5 @@ FileLocation FileLocation::Parent() const
         path.remove_suffix(1);
     return FileLocation(path.empty() ? std::string_view("/") : path);
 }
+
+} // namespace guard

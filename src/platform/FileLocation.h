@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+namespace guard {
+
 class FileLocation {
 public:
     FileLocation() = default;
@@ -39,3 +41,5 @@ public:
 private:
     std::string path_;
 };
+
+} // namespace guard

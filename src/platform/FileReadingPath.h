@@ -16,6 +16,8 @@
 #include "platform/FileLocation.h"
 #include "platform/OpenFileTable.h"
 
+namespace guard {
+
 namespace Platform {
 
 class FileReadingPath {
@@ -60,3 +62,5 @@ private:
 };
 
 } // namespace Platform
+
+} // namespace guard

@@ -8,6 +8,8 @@
 // (FileErrorMapping.h).
 #include "platform/FileReadingPath.h"
 
+namespace guard {
+
 namespace Platform {
 
 class FileWritingPath : public FileReadingPath {
@@ -24,3 +26,5 @@ public:
 };
 
 } // namespace Platform
+
+} // namespace guard

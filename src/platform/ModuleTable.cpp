@@ -1,5 +1,7 @@
 #include "platform/ModuleTable.h"
 
+namespace guard {
+
 namespace Platform {
 
 void ModuleTable::Add(std::string_view name, ModuleHandle handle)
@@ -37,3 +39,5 @@ ModuleTable& processModules()
 }
 
 } // namespace Platform
+
+} // namespace guard

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+namespace guard {
+
 namespace Platform {
 
 using ModuleHandle = void*;
@@ -37,3 +39,5 @@ ModuleTable& processModules();
 ModuleHandle hostApplicationModule();
 
 } // namespace Platform
+
+} // namespace guard

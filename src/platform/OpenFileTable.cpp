@@ -4,6 +4,8 @@
 #include <mutex>
 #include <utility>
 
+namespace guard {
+
 namespace Platform {
 namespace {
 
@@ -52,3 +54,5 @@ void releaseOpenFile(FileIdentity file, bool writing) noexcept
 }
 
 } // namespace Platform
+
+} // namespace guard

@@ -7,6 +7,8 @@
 // registers nothing, when the rule forbids the new handle. Thread-safe.
 #include <cstdint>
 
+namespace guard {
+
 namespace Platform {
 
 struct FileIdentity {
@@ -18,3 +20,5 @@ bool acquireOpenFile(FileIdentity file, bool writing);
 void releaseOpenFile(FileIdentity file, bool writing) noexcept;
 
 } // namespace Platform
+
+} // namespace guard

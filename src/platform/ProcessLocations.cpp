@@ -2,6 +2,8 @@
 
 #include <mutex>
 
+namespace guard {
+
 namespace Platform {
 namespace {
 
@@ -45,3 +47,5 @@ FileLocation libLocation() { return library.Get(); }
 bool isLibLocationSet() { return library.IsSet(); }
 
 } // namespace Platform
+
+} // namespace guard

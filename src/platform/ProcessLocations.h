@@ -5,6 +5,8 @@
 #include "platform/DebuggableException.h"
 #include "platform/FileLocation.h"
 
+namespace guard {
+
 GUARD_EXCEPTION(UnsetStorageLocation, DebuggableException);
 GUARD_EXCEPTION(UnsetLibLocation, DebuggableException);
 
@@ -18,3 +20,5 @@ FileLocation libLocation();
 bool isLibLocationSet();
 
 } // namespace Platform
+
+} // namespace guard

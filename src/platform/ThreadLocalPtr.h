@@ -10,6 +10,8 @@
 
 #include "platform/DebuggableException.h"
 
+namespace guard {
+
 GUARD_EXCEPTION(ThreadLocalSlotsExhausted, DebuggableException);
 
 namespace Platform {
@@ -73,3 +75,5 @@ private:
 
     std::size_t slot_;
 };
+
+} // namespace guard

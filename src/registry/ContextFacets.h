@@ -11,6 +11,8 @@
 
 #include "platform/DebuggableException.h"
 
+namespace guard {
+
 GUARD_EXCEPTION(FacetNotFilled, DebuggableException);
 // A custom site's text does not fit the caller's buffer.
 GUARD_EXCEPTION(LookupCustomSiteResultBufTooSmall, DebuggableException);
@@ -56,3 +58,5 @@ struct InspectorLibraryContext {
     void* (*findModule)(std::string_view name) = nullptr;
     void* (*moduleAt)(std::size_t index) = nullptr;
 };
+
+} // namespace guard

@@ -3,4 +3,8 @@
 #include "registry/CoreValues.h"
 #include "registry/Inspectors.h"
 
+namespace guard {
+
 GUARD_INSPECTORS(type<World>(), type<bool>(), type<std::int64_t>(), type<String>(), type<Undefined>())
+
+} // namespace guard

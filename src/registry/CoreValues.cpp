@@ -1,5 +1,7 @@
 #include "registry/CoreValues.h"
 
+namespace guard {
+
 const World kWorldValue{};
 
 String String::copy(const char* begin, const char* end)
@@ -31,3 +33,5 @@ String String::join(std::initializer_list<std::string_view> parts)
     }
     return result;
 }
+
+} // namespace guard

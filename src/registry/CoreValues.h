@@ -17,6 +17,8 @@
 #include "registry/HashAccumulator.h"
 #include "registry/InspectorContext.h"
 
+namespace guard {
+
 struct String {
     const char* data = nullptr;
     std::uint32_t length = 0;
@@ -144,3 +146,5 @@ template <GuardValue... Ts>
 struct GuardType<Tuple<Ts...>> {
     static constexpr const char* name = TupleTypeName<Ts...>::text.data();
 };
+
+} // namespace guard

@@ -2,6 +2,8 @@
 
 #include <new>
 
+namespace guard {
+
 namespace {
 
 GlobalDependencyRecord* dependencies[kMaxGlobalDependencies];
@@ -52,3 +54,5 @@ HashAccumulator globalDependencySnapshot()
 {
     return snapshot;
 }
+
+} // namespace guard

@@ -11,6 +11,8 @@
 #include "platform/DebuggableException.h"
 #include "registry/HashAccumulator.h"
 
+namespace guard {
+
 GUARD_EXCEPTION(GlobalDependencyRegistrationBlockTooSmall, DebuggableException);
 GUARD_EXCEPTION(TooManyGlobalDependencies, DebuggableException);
 
@@ -37,3 +39,5 @@ void addDependency(HashAccumulator& accumulator, const GlobalDependencyRecord& d
 // available to whatever remembers results between evaluations.
 void refreshGlobalDependencies();
 HashAccumulator globalDependencySnapshot();
+
+} // namespace guard

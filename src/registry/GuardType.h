@@ -12,6 +12,8 @@
 #include <cstddef>
 #include <string>
 
+namespace guard {
+
 template <class T>
 struct GuardType;  // deliberately undefined: every value type needs a specialisation
 
@@ -82,3 +84,5 @@ constexpr const char* guardBaseTypeName()
     else
         return nullptr;
 }
+
+} // namespace guard

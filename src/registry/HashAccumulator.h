@@ -8,6 +8,8 @@
 
 #include "pipeline/Crc24.h"
 
+namespace guard {
+
 struct HashAccumulator {
     std::uint32_t sum = 0;
     std::uint32_t flags = 0;
@@ -18,3 +20,5 @@ struct HashAccumulator {
         flags |= 0x80000000u;
     }
 };
+
+} // namespace guard

@@ -14,6 +14,8 @@
 #include "registry/GuardType.h"
 #include "registry/InspectorRecords.h"
 
+namespace guard {
+
 // Where the operands of a property come from.
 enum class Shape {
     Global,   // phrase                 f()
@@ -267,3 +269,5 @@ bool aggregateEnd(void* result, const void*, const void*, void* state, const voi
 }
 
 } // namespace Adapters
+
+} // namespace guard

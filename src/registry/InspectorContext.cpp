@@ -2,6 +2,8 @@
 
 #include "registry/InspectorInterrupter.h"
 
+namespace guard {
+
 namespace {
 
 ThreadLocalPtr<InspectorContext, DoNotDispose> currentContextSlot;
@@ -70,3 +72,5 @@ InspectorInterrupter& currentInterrupter()
 }
 
 } // namespace InspectorThread
+
+} // namespace guard

@@ -11,6 +11,8 @@
 #include "platform/ThreadLocalPtr.h"
 #include "registry/StackAllocator.h"
 
+namespace guard {
+
 GUARD_EXCEPTION(NoInspectorContext, DebuggableException);
 GUARD_EXCEPTION(NoInspectorAllocator, DebuggableException);
 
@@ -78,3 +80,5 @@ private:
     InspectorThread::SavedContext savedContext_;
     StackAllocatorBase* savedAllocator_;
 };
+
+} // namespace guard

@@ -12,6 +12,8 @@
 
 #include "platform/DebuggableException.h"
 
+namespace guard {
+
 GUARD_EXCEPTION(NoSuchObject, DebuggableException);
 
 class InspectorDefinedError : public DebuggableException {
@@ -40,3 +42,5 @@ class CannotEvaluateNow : public std::exception {
 public:
     const char* what() const noexcept override { return runtimeClassName(typeid(*this)); }
 };
+
+} // namespace guard

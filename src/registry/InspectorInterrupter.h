@@ -10,6 +10,8 @@
 #include "platform/DebuggableException.h"
 #include "registry/InspectorContext.h"
 
+namespace guard {
+
 class InspectorInterruption : public std::exception {
 public:
     const char* what() const noexcept override;
@@ -58,3 +60,5 @@ inline void interruptionPoint()
 }
 
 } // namespace InspectorThread
+
+} // namespace guard

@@ -19,6 +19,8 @@
 #include "registry/HashAccumulator.h"
 #include "registry/TypeRecord.h"
 
+namespace guard {
+
 using InspectorAdapter = bool (*)(void* result, const void* key, const void* object, void* state,
                                   const void* context);
 using StateFunction = void (*)(void* state);
@@ -116,3 +118,5 @@ const char* binaryOperatorName(unsigned index);
 const char* binaryOperatorSymbol(unsigned index);
 const char* unaryOperatorName(unsigned index);
 const char* unaryOperatorSymbol(unsigned index);
+
+} // namespace guard

@@ -7,6 +7,8 @@
 #include "registry/TupleTypes.h"
 #include "registry/TypeTables.h"
 
+namespace guard {
+
 namespace {
 
 template <class Visit>
@@ -305,3 +307,5 @@ const UnaryOperatorRecord* InspectorRegistry::findUnaryOperator(const TypeRecord
                 return t->tables->unary;
     throw OperationNotDefined(unaryOperatorName(index));
 }
+
+} // namespace guard

@@ -26,6 +26,8 @@
 #include "registry/InspectorRecords.h"
 #include "registry/TypeRecord.h"
 
+namespace guard {
+
 struct PropertyLookup {
     const PropertyRecord* record = nullptr;
     bool plural = false;
@@ -84,3 +86,5 @@ private:
     const TypeRecord* undefined_ = nullptr;
     bool building_ = false;
 };
+
+} // namespace guard

@@ -1,5 +1,7 @@
 #include "registry/Inspectors.h"
 
+namespace guard {
+
 bool registerRows(const InspectorRow* rows, RegistrationBlock* blocks, std::size_t count)
 {
     for (std::size_t i = 0; i < count; ++i) {
@@ -19,3 +21,5 @@ bool registerRows(const InspectorRow* rows, RegistrationBlock* blocks, std::size
     }
     return true;
 }
+
+} // namespace guard

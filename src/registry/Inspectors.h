@@ -25,6 +25,8 @@
 #include "registry/InspectorAdapters.h"
 #include "registry/Registration.h"
 
+namespace guard {
+
 struct InspectorRow {
     enum class Kind : unsigned char { Type, Property, Cast, BinaryOperator, UnaryOperator };
 
@@ -233,3 +235,5 @@ constexpr auto joinRows(const std::array<InspectorRow, N>&... parts)
     [[maybe_unused]] const bool GUARD_CONCAT(guardRegistered, n) = registerRows(                    \
         GUARD_CONCAT(guardRows, n).data(), GUARD_CONCAT(guardBlocks, n), GUARD_CONCAT(guardRows, n).size()); \
     }
+
+} // namespace guard

@@ -2,6 +2,8 @@
 
 #include <new>
 
+namespace guard {
+
 namespace {
 
 // Head and tail of each kind's list; constant-initialised, so registrations
@@ -102,3 +104,5 @@ const char* binaryOperatorName(unsigned index) { return index < kBinaryOperatorC
 const char* binaryOperatorSymbol(unsigned index) { return index < kBinaryOperatorCount ? kBinarySymbols[index] : ""; }
 const char* unaryOperatorName(unsigned index) { return index == kUnaryMinus ? "minus" : ""; }
 const char* unaryOperatorSymbol(unsigned index) { return index == kUnaryMinus ? "-" : ""; }
+
+} // namespace guard

@@ -14,6 +14,8 @@
 #include "registry/InspectorRecords.h"
 #include "registry/TypeRecord.h"
 
+namespace guard {
+
 GUARD_EXCEPTION(TypeRegistrationBlockTooSmall, DebuggableException);
 GUARD_EXCEPTION(PropertyRegistrationBlockTooSmall, DebuggableException);
 GUARD_EXCEPTION(CastRegistrationBlockTooSmall, DebuggableException);
@@ -44,3 +46,5 @@ UnaryOperatorRecord* firstRegisteredUnaryOperator();
 // Set by every registration; cleared when the registry is built.
 bool registryIsStale();
 void markRegistryBuilt();
+
+} // namespace guard

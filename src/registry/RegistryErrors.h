@@ -14,6 +14,8 @@
 
 #include "platform/DebuggableException.h"
 
+namespace guard {
+
 class OperationNotDefined : public DebuggableException {
 public:
     static constexpr std::size_t kMaxName = 256;
@@ -38,3 +40,5 @@ GUARD_EXCEPTION(BadTypeList, DebuggableException);
 
 inline constexpr std::size_t kMaxTupleTypeName = 1024;
 GUARD_EXCEPTION(TupleTypeTooLong, DebuggableException);
+
+} // namespace guard

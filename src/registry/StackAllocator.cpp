@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <new>
 
+namespace guard {
+
 StackAllocatorBase::StackAllocatorBase(void* firstChunk, std::size_t bytes)
     : current_(static_cast<Chunk*>(firstChunk)), first_(current_)
 {
@@ -79,3 +81,5 @@ void StackAllocatorBase::releaseAcrossChunks(Mark mark)
     if (position_ == begin_ && current_->previous)
         popChunk();
 }
+
+} // namespace guard

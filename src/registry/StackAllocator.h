@@ -12,6 +12,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace guard {
+
 class StackAllocatorBase {
 public:
     // A position to release to; taken by mark().
@@ -86,3 +88,5 @@ public:
 private:
     alignas(16) char buffer_[Bytes];
 };
+
+} // namespace guard

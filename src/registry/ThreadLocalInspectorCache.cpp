@@ -3,6 +3,8 @@
 #include <mutex>
 #include <new>
 
+namespace guard {
+
 namespace {
 
 CacheRecord* caches = nullptr;
@@ -30,3 +32,5 @@ void disposeThreadCaches()
     for (CacheRecord* record = caches; record; record = record->next)
         record->dispose(record->cache);
 }
+
+} // namespace guard

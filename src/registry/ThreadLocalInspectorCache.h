@@ -8,6 +8,8 @@
 #include "platform/DebuggableException.h"
 #include "platform/ThreadLocalPtr.h"
 
+namespace guard {
+
 GUARD_EXCEPTION(CacheRegistrationBlockTooSmall, DebuggableException);
 
 class ThreadLocalInspectorCacheBase {
@@ -53,3 +55,5 @@ private:
     ThreadLocalPtr<Cache, DisposeByDeleting> slot_;
     alignas(16) unsigned char block_[sizeof(CacheRecord)] = {};
 };
+
+} // namespace guard

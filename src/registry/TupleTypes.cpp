@@ -9,6 +9,8 @@
 #include "registry/RegistryErrors.h"
 #include "registry/TypeTables.h"
 
+namespace guard {
+
 namespace {
 
 struct TupleValue {
@@ -271,3 +273,5 @@ const TypeRecord* InspectorRegistry::TupleTypes::namedType(const TypeRecord* tup
     named.emplace(type->name, std::move(type));
     return made;
 }
+
+} // namespace guard

@@ -17,6 +17,8 @@
 
 #include "registry/TypeRecord.h"
 
+namespace guard {
+
 class InspectorRegistry;
 
 struct InspectorRegistry::TupleTypes {
@@ -37,3 +39,5 @@ struct InspectorRegistry::TupleTypes {
     TupleTypes();
     ~TupleTypes();
 };
+
+} // namespace guard

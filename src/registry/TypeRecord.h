@@ -9,6 +9,8 @@
 
 #include "registry/HashAccumulator.h"
 
+namespace guard {
+
 using DestroyFunction = void (*)(void* value);
 using HashFunction = void (*)(HashAccumulator& accumulator, const void* value);
 
@@ -39,3 +41,5 @@ bool isSameOrDerived(const TypeRecord* type, const TypeRecord* base);
 // The type both may be used as: if either is "undefined", the other; else the
 // first type in a's base chain (a first) that also lies in b's; null if none.
 const TypeRecord* commonType(const TypeRecord* a, const TypeRecord* b);
+
+} // namespace guard

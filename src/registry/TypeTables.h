@@ -8,6 +8,8 @@
 #include "registry/InspectorRecords.h"
 #include "registry/TypeRecord.h"
 
+namespace guard {
+
 struct PropertyEntry {
     std::string_view name;          // singular or plural phrase
     const TypeRecord* keyType;      // the world type when there is no key
@@ -28,3 +30,5 @@ struct TypeTables {
     const UnaryOperatorRecord* unary = nullptr;
     std::vector<const BinaryOperatorRecord*> binary[kBinaryOperatorCount];
 };
+
+} // namespace guard

@@ -1,5 +1,7 @@
 #include "syntax/CaseFilters.h"
 
+namespace guard {
+
 char* copyAsciiLowerCase(const char* begin, const char* end, char* out)
 {
     for (; begin < end; ++begin, ++out) {
@@ -17,3 +19,5 @@ char* copyAsciiUpperCase(const char* begin, const char* end, char* out)
     }
     return out;
 }
+
+} // namespace guard

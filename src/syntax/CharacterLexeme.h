@@ -3,6 +3,8 @@
 #include "syntax/Lexeme.h"
 #include "syntax/LexemeAcceptors.h"
 
+namespace guard {
+
 class CharacterLexeme final : public Lexeme {
 public:
     explicit CharacterLexeme(CharacterLexemeAcceptor& acceptor) : acceptor_(acceptor) {}
@@ -19,3 +21,5 @@ public:
 private:
     CharacterLexemeAcceptor& acceptor_;
 };
+
+} // namespace guard

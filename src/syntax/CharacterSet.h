@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
+namespace guard {
+
 class CharacterSet {
 public:
     constexpr CharacterSet() = default;
@@ -45,3 +47,5 @@ private:
 
     std::uint32_t words_[8] = {};
 };
+
+} // namespace guard

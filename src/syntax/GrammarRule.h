@@ -12,6 +12,8 @@
 // other alternatives at the same depth, in registration order.
 #include <cstdint>
 
+namespace guard {
+
 using GrammarSymbol = std::uint16_t;
 
 template <class Automaton>
@@ -34,3 +36,5 @@ struct RuleNode {
 
     bool isEnd() const { return child == nullptr; }
 };
+
+} // namespace guard

@@ -3,6 +3,8 @@
 #include "syntax/CharacterSet.h"
 #include "syntax/Lexeme.h"
 
+namespace guard {
+
 class IgnoredTextLexeme final : public Lexeme {
 public:
     explicit IgnoredTextLexeme(const CharacterSet& set) : set_(set) {}
@@ -13,3 +15,5 @@ public:
 private:
     const CharacterSet& set_;
 };
+
+} // namespace guard

@@ -13,6 +13,8 @@
 // the end of input for End). A lexeme keeps all its state between chunks.
 #include <cstdint>
 
+namespace guard {
+
 using TextOffset = std::uint32_t;
 
 // The unread part of the current chunk.
@@ -30,3 +32,5 @@ public:
     virtual void Accept(TextOffset start, TextOffset position, LexemeCursor& cursor) = 0;
     virtual void End(TextOffset start, TextOffset position) = 0;
 };
+
+} // namespace guard

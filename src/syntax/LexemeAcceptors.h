@@ -9,6 +9,8 @@
 // call.
 #include "syntax/Lexeme.h"
 
+namespace guard {
+
 // Told when an input starts again and when it ends.
 class EndLexemeAcceptor {
 public:
@@ -49,3 +51,5 @@ public:
     virtual void AcceptUnknownWord(TextOffset start, TextOffset end, const char* text, const char* textEnd) = 0;
     virtual void RejectLongWord(TextOffset start, TextOffset end) = 0;
 };
+
+} // namespace guard

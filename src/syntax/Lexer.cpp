@@ -1,5 +1,7 @@
 #include "syntax/Lexer.h"
 
+namespace guard {
+
 void Lexer::Start()
 {
     current_ = nullptr;
@@ -36,3 +38,5 @@ void Lexer::Finish()
     }
     endAcceptor_.EndInput(position_);
 }
+
+} // namespace guard

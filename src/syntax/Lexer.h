@@ -13,6 +13,8 @@
 #include "syntax/LexemeAcceptors.h"
 #include "pipeline/DataReceiver.h"
 
+namespace guard {
+
 class Lexer : public DataReceiver {
 public:
     explicit Lexer(EndLexemeAcceptor& endAcceptor) : endAcceptor_(endAcceptor) {}
@@ -34,3 +36,5 @@ private:
     TextOffset position_ = 0;
     EndLexemeAcceptor& endAcceptor_;
 };
+
+} // namespace guard

@@ -13,6 +13,8 @@
 
 #include "syntax/WordLexeme.h"
 
+namespace guard {
+
 template <class Action>
 struct ReservedWord {
     std::string_view spelling;
@@ -56,3 +58,5 @@ private:
     std::span<const ReservedWord<Action>> table_;
     ReservedWordAcceptor<Action>& acceptor_;
 };
+
+} // namespace guard

@@ -15,6 +15,8 @@
 
 #include "syntax/GrammarRule.h"
 
+namespace guard {
+
 template <class Automaton>
 class RuleTable {
 public:
@@ -92,3 +94,5 @@ private:
     std::vector<Node> nodes_;
     std::vector<const Node*> slots_;
 };
+
+} // namespace guard

@@ -22,6 +22,8 @@
 #include "syntax/RuleTable.h"
 #include "syntax/SegmentedStack.h"
 
+namespace guard {
+
 template <class Automaton, std::size_t InlineEntries>
 class RuleTrieParser {
 public:
@@ -143,3 +145,5 @@ private:
     std::size_t depth_ = 0;
     SegmentedStack<const Node*, InlineEntries> stack_;
 };
+
+} // namespace guard

@@ -11,6 +11,8 @@
 #include <new>
 #include <type_traits>
 
+namespace guard {
+
 template <class T, std::size_t InlineCount>
 class SegmentedStack {
     static_assert(std::is_trivially_copyable_v<T>);
@@ -137,3 +139,5 @@ private:
     T* top_;
     Block* spare_ = nullptr;
 };
+
+} // namespace guard

@@ -14,6 +14,8 @@
 #include <span>
 #include <string_view>
 
+namespace guard {
+
 class GuardParsingAction;
 
 struct GuardSpelling {
@@ -95,3 +97,5 @@ struct SpellingRange {
         return {first, end, std::uint16_t(depth + 1)};
     }
 };
+
+} // namespace guard

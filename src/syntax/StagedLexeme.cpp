@@ -1,5 +1,7 @@
 #include "syntax/StagedLexeme.h"
 
+namespace guard {
+
 void StagedLexeme::Accept(TextOffset start, TextOffset position, LexemeCursor& cursor)
 {
     const char* from = cursor.next;
@@ -23,3 +25,5 @@ void StagedLexeme::End(TextOffset, TextOffset position)
         last->End(stageStart_, position);
     }
 }
+
+} // namespace guard

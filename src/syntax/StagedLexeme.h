@@ -8,6 +8,8 @@
 // The first byte of the token must start a stage.
 #include "syntax/Lexeme.h"
 
+namespace guard {
+
 class StagedLexeme : public Lexeme {
 public:
     void Begin(TextOffset) override { stage_ = nullptr; }
@@ -21,3 +23,5 @@ private:
     Lexeme* stage_ = nullptr;
     TextOffset stageStart_ = 0;
 };
+
+} // namespace guard

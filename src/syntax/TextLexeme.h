@@ -6,6 +6,8 @@
 #include "syntax/Lexeme.h"
 #include "syntax/LexemeAcceptors.h"
 
+namespace guard {
+
 class TextLexeme final : public Lexeme {
 public:
     TextLexeme(const CharacterSet& set, TextLexemeAcceptor& acceptor) : set_(set), acceptor_(acceptor) {}
@@ -26,3 +28,5 @@ private:
     const CharacterSet& set_;
     TextLexemeAcceptor& acceptor_;
 };
+
+} // namespace guard

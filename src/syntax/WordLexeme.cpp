@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace guard {
+
 void WordLexeme::Accept(TextOffset start, TextOffset position, LexemeCursor& cursor)
 {
     const char* from = cursor.next;
@@ -36,3 +38,5 @@ void WordLexeme::report(TextOffset start, TextOffset end)
     else
         acceptor_.RejectLongWord(start, end);
 }
+
+} // namespace guard

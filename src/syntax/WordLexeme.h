@@ -14,6 +14,8 @@
 #include "syntax/Lexeme.h"
 #include "syntax/LexemeAcceptors.h"
 
+namespace guard {
+
 class WordLexeme final : public Lexeme {
 public:
     WordLexeme(const CharacterSet& continuation, char* buffer, std::size_t size, WordLexemeAcceptor& acceptor,
@@ -36,3 +38,5 @@ private:
     WordLexemeAcceptor& acceptor_;
     const CopyFilter filter_;
 };
+
+} // namespace guard

@@ -2,6 +2,8 @@
 
 #include "xml/XMLEntity.h"
 
+namespace guard {
+
 void SimpleXMLParserPL::Parse(const char* begin, const char* end)
 {
     const char* p = begin;
@@ -216,3 +218,5 @@ void SimpleXMLParserPL::FlushText()
     handler_->Characters(text_);
     text_.clear();
 }
+
+} // namespace guard

@@ -27,6 +27,8 @@
 #include "xml/XMLAttributeList.h"
 #include "xml/XMLHandler.h"
 
+namespace guard {
+
 class SimpleXMLParserPL : public XMLHandler {
 public:
     SimpleXMLParserPL() : handler_(this) {}
@@ -79,3 +81,5 @@ private:
     char newerCData_ = 0;
     XMLHandler* handler_;
 };
+
+} // namespace guard

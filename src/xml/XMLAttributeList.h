@@ -7,5 +7,9 @@
 #include <utility>
 #include <vector>
 
+namespace guard {
+
 using XMLAttribute = std::pair<std::string, std::string>;
 using XMLAttributeList = std::vector<XMLAttribute>;
+
+} // namespace guard

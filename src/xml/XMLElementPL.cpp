@@ -2,6 +2,8 @@
 
 #include <utility>
 
+namespace guard {
+
 // The descendants are moved into one flat list, each one's children joining
 // the list before it is freed, so every element is freed without children.
 XMLElementPL::~XMLElementPL()
@@ -17,3 +19,5 @@ XMLElementPL::~XMLElementPL()
         last.children.clear();
     }
 }
+
+} // namespace guard

@@ -12,6 +12,8 @@
 
 #include "xml/XMLAttributeList.h"
 
+namespace guard {
+
 struct XMLElementPL {
     XMLElementPL() = default;
     XMLElementPL(std::string_view elementName, const XMLAttributeList& elementAttributes)
@@ -29,3 +31,5 @@ struct XMLElementPL {
     std::string text;
     std::vector<XMLElementPL> children;
 };
+
+} // namespace guard

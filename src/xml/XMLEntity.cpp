@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace guard {
+
 namespace {
 
 // One byte of every value, so that a decoded byte can be returned as a view.
@@ -40,3 +42,5 @@ std::string_view DecodeXMLEntity(std::string_view entity)
     }
     return entity;
 }
+
+} // namespace guard

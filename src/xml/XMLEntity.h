@@ -10,4 +10,8 @@
 // The result views either static storage or `entity` itself.
 #include <string_view>
 
+namespace guard {
+
 std::string_view DecodeXMLEntity(std::string_view entity);
+
+} // namespace guard

@@ -12,6 +12,8 @@
 
 #include "xml/XMLAttributeList.h"
 
+namespace guard {
+
 class XMLHandler {
 public:
     virtual ~XMLHandler() = default;
@@ -20,3 +22,5 @@ public:
     virtual void Characters(std::string_view text) = 0;
     virtual void ProcessingInstruction(std::string_view, const XMLAttributeList&) {}
 };
+
+} // namespace guard

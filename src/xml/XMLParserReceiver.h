@@ -6,6 +6,8 @@
 #include "pipeline/DataReceiver.h"
 #include "xml/SimpleXMLParserPL.h"
 
+namespace guard {
+
 class XMLParserReceiver : public DataReceiver {
 public:
     explicit XMLParserReceiver(SimpleXMLParserPL& parser) : parser_(parser) {}
@@ -17,3 +19,5 @@ public:
 private:
     SimpleXMLParserPL& parser_;
 };
+
+} // namespace guard

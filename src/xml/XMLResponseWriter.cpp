@@ -2,6 +2,8 @@
 
 #include "pipeline/HexDigits.h"
 
+namespace guard {
+
 namespace {
 
 bool IsAsciiLetter(unsigned char c)
@@ -177,3 +179,5 @@ void XMLResponseWriter::PutEscaped(std::string_view text, Escape escape)
     }
     Put(text.substr(run));
 }
+
+} // namespace guard

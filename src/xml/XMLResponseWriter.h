@@ -29,6 +29,8 @@
 #include "xml/XMLAttributeList.h"
 #include "xml/XMLWriterExceptions.h"
 
+namespace guard {
+
 class XMLResponseWriter {
 public:
     XMLResponseWriter(LineReceiver& output, std::uint32_t layoutMode)
@@ -74,3 +76,5 @@ private:
     std::size_t depth_ = 0;
     LastAction last_ = Nothing;
 };
+
+} // namespace guard

@@ -1,5 +1,7 @@
 #include "xml/XMLTreeParserPL.h"
 
+namespace guard {
+
 void XMLTreeParserPL::StartElement(std::string_view name, const XMLAttributeList& attributes)
 {
     XMLElementPL* element;
@@ -27,3 +29,5 @@ void XMLTreeParserPL::Characters(std::string_view text)
     if (!open_.empty())
         open_.back()->text += text;
 }
+
+} // namespace guard

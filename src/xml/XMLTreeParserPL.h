@@ -15,6 +15,8 @@
 #include "xml/SimpleXMLParserPL.h"
 #include "xml/XMLElementPL.h"
 
+namespace guard {
+
 class XMLTreeParserPL : public SimpleXMLParserPL {
 public:
     // The root element, or null when no start tag was read.
@@ -32,3 +34,5 @@ private:
     // pointers to the outer ones stay valid.
     std::vector<XMLElementPL*> open_;
 };
+
+} // namespace guard

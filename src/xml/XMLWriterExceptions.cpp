@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace guard {
+
 namespace {
 
 // A name as a "%s" conversion prints it: up to the first zero byte.
@@ -33,3 +35,5 @@ InvalidXMLAttributeName::InvalidXMLAttributeName(std::string_view elementName,
                                  "'"}))
 {
 }
+
+} // namespace guard

@@ -10,6 +10,8 @@
 
 #include "platform/DebuggableException.h"
 
+namespace guard {
+
 class InvalidXMLElementName : public TextException {
 public:
     explicit InvalidXMLElementName(std::string_view elementName);
@@ -21,3 +23,5 @@ public:
 };
 
 GUARD_EXCEPTION(NoOpenXMLElement, DebuggableException);
+
+} // namespace guard

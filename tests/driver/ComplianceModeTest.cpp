@@ -9,6 +9,8 @@
 #include "driver/ComplianceMode.h"
 #include "support/TempDirectory.h"
 
+namespace guard {
+
 namespace {
 
 enum class Verdict { Accepted, StillOpen, NoRoot, WrongType };
@@ -147,3 +149,5 @@ TEST_F(ComplianceItems, DocumentLongerThanOneReadBuffer)
         ASSERT_EQ(item.children[1].text, "True");
     }
 }
+
+} // namespace guard

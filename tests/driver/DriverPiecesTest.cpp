@@ -6,6 +6,8 @@
 #include "driver/ExceptionGuard.h"
 #include "platform/DebuggableException.h"
 
+namespace guard {
+
 namespace {
 GUARD_EXCEPTION(SetUpBroke, DebuggableException);
 }
@@ -42,3 +44,5 @@ TEST(ExceptionGuard, TurnsExceptionsIntoMessageAndCode)
     EXPECT_EQ(runGuarded(kModeExceptionExit, [] { return 7; }), 7);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
+
+} // namespace guard

@@ -7,6 +7,8 @@
 #include "platform/ProcessLocations.h"
 #include "support/TempDirectory.h"
 
+namespace guard {
+
 namespace {
 
 TEST(EvalContext, FacetsAreFoundThroughTheCurrentContext)
@@ -44,3 +46,5 @@ TEST(EvalContext, DataFoldersAreMadeWhenFirstAskedFor)
 }
 
 } // namespace
+
+} // namespace guard

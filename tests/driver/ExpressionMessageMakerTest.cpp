@@ -9,6 +9,8 @@
 
 #include "driver/ExpressionMessageMaker.h"
 
+namespace guard {
+
 namespace {
 
 GUARD_EXCEPTION(SomethingElse, DebuggableException);
@@ -83,3 +85,5 @@ TEST(ExpressionMessageMaker, MessagesAreNeverJoined)
 }
 
 } // namespace
+
+} // namespace guard

@@ -10,6 +10,8 @@
 #include "support/ProgramRun.h"
 #include "support/TempDirectory.h"
 
+namespace guard {
+
 namespace {
 
 std::string usageText(const std::string& program)
@@ -188,3 +190,5 @@ TEST_F(GuardBinary, ComplianceResponseReplacesAnOlderOneWhateverTheOtherWords)
         EXPECT_EQ(TempDirectory::Read(destination), response) << label;
     }
 }
+
+} // namespace guard

@@ -9,6 +9,8 @@
 #include "support/RepeatedText.h"
 #include "support/TempDirectory.h"
 
+namespace guard {
+
 namespace {
 
 std::string item(const std::string& designator, const std::string& expression)
@@ -59,3 +61,5 @@ TEST_F(HostileComplianceDocument, ADeeplyNestedDocumentIsRefusedWhole)
     EXPECT_THROW(runComplianceMode(FileLocation(wrongRoot), FileLocation(temp / "out.xml"), context),
                  ClientComplianceDocBadDocumentType);
 }
+
+} // namespace guard

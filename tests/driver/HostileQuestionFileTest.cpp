@@ -13,6 +13,8 @@
 #include "support/RepeatedText.h"
 #include "support/TempDirectory.h"
 
+namespace guard {
+
 namespace {
 
 std::string answerFile(const std::string& questions)
@@ -151,3 +153,5 @@ TEST(HostileQuestionFile, AQuestionWithoutEndStopsWhenItsContextInterrupts)
     EXPECT_EQ(TempDirectory::Read(temp / "answers.txt"),
               question + "\r\nA: -3\r\nA: -2\r\nA: -1\r\nE: Inspector interrupted.\r\n\r\n");
 }
+
+} // namespace guard

@@ -7,6 +7,8 @@
 #include "driver/Questioner.h"
 #include "pipeline/LineMaker.h"
 
+namespace guard {
+
 namespace {
 
 // Writes what the output and the asker receive into one trace: output text
@@ -108,3 +110,5 @@ TEST(Questioner, ClassifiesLinesWhateverTheChunking)
 }
 
 } // namespace
+
+} // namespace guard

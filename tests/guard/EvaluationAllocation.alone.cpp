@@ -9,6 +9,8 @@
 
 #include "support/CountedAllocations.h"
 
+namespace guard {
+
 namespace {
 
 // Evaluates `text` as strings, counting the heap countedAllocations.count made after the
@@ -78,3 +80,5 @@ TEST(EvaluationAllocation, AggregatesOverAMillionValuesAllocateNothingPerValue)
 }
 
 } // namespace
+
+} // namespace guard

@@ -10,6 +10,8 @@
 #include "guard/GuardEvaluator.h"
 #include "registry/InspectorInterrupter.h"
 
+namespace guard {
+
 GUARD_EXCEPTION(TestFailure, DebuggableException);
 
 using TestVocabulary::evaluate;
@@ -162,3 +164,5 @@ TEST(CaughtException, CarriesExceptionsOutAndThrowsThemAgain)
 }
 
 } // namespace
+
+} // namespace guard

@@ -20,6 +20,8 @@
 #include "registry/RegistryErrors.h"
 #include "support/RepeatedText.h"
 
+namespace guard {
+
 namespace {
 
 // The error's class ("class X"), or the values joined by "|".
@@ -187,3 +189,5 @@ TEST(ExpressionLimits, ATupleWhoseTypeNameWouldBeTooLongIsRefused)
     EXPECT_EQ(ask(evaluator, "item 0 of (0" + repeat(", 7", widest) + ")"), "class TupleTypeTooLong");
     EXPECT_EQ(ask(evaluator, "item 0 of (0" + repeat(", 7", 100000) + ")"), "class ExpressionTooDeep");
 }
+
+} // namespace guard

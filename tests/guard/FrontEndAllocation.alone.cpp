@@ -12,6 +12,8 @@
 
 #include "support/CountedAllocations.h"
 
+namespace guard {
+
 namespace {
 
 const std::string kQuestion =
@@ -58,3 +60,5 @@ TEST(FrontEndAllocation, ParsingAgainAllocatesNothing)
 }
 
 }  // namespace
+
+} // namespace guard

@@ -7,6 +7,8 @@
 #include "guard/lexer/GuardLexer.h"
 #include "pipeline/DataOverflow.h"
 
+namespace guard {
+
 namespace {
 
 struct LexCase {
@@ -194,3 +196,5 @@ TEST(GuardLexer, WordAndPhraseLimits)
 }
 
 }  // namespace
+
+} // namespace guard

@@ -10,6 +10,8 @@
 #include "pipeline/DataOverflow.h"
 #include "registry/StackAllocator.h"
 
+namespace guard {
+
 namespace {
 
 struct ParseCase {
@@ -251,3 +253,5 @@ TEST(GuardParser, DeepNestingGrowsTheStacksAndParsesAgainWithoutThem)
 }
 
 }  // namespace
+
+} // namespace guard

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+namespace guard {
+
 namespace {
 
 const char* const kTerminalNames[] = {
@@ -51,3 +53,5 @@ void GuardTokenRecorder::AcceptCharacter(TextOffset start, TextOffset, unsigned 
     char c = char(byte);
     stop("UnexpectedCharacter(" + escaped(&c, &c + 1) + ")@" + std::to_string(start));
 }
+
+} // namespace guard

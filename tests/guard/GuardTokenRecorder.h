@@ -8,6 +8,8 @@
 
 #include "guard/lexer/GuardLexemeAcceptor.h"
 
+namespace guard {
+
 struct StopLexing {};
 
 class GuardTokenRecorder : public GuardLexemeAcceptor {
@@ -67,3 +69,5 @@ private:
         throw StopLexing();
     }
 };
+
+} // namespace guard

@@ -5,6 +5,8 @@
 #include "guard/GuardEvaluator.h"
 #include "registry/Inspectors.h"
 
+namespace guard {
+
 namespace {
 
 struct Opaque {
@@ -100,3 +102,5 @@ GUARD_INSPECTORS(type<Opaque>(),
                  property<Shape::Of, TestVocabulary::counted>("test counted", "test counteds"),
                  property<Shape::Keyed, TestVocabulary::opaque>("test opaque", "test opaques"),
                  cast<TestVocabulary::opaqueAsString>("string"))
+
+} // namespace guard

@@ -11,6 +11,8 @@
 
 #include "registry/InspectorContext.h"
 
+namespace guard {
+
 namespace TestVocabulary {
 
 // How many values "test values" has produced since the last reset.
@@ -26,3 +28,5 @@ std::string evaluate(std::string_view text, InspectorContext* context = nullptr)
 std::string evaluateFirst(std::string_view text, std::size_t limit, InspectorContext* context = nullptr);
 
 } // namespace TestVocabulary
+
+} // namespace guard

@@ -13,6 +13,8 @@
 #include "support/RecordingLineReceiver.h"
 #include "support/TempDirectory.h"
 
+namespace guard {
+
 namespace {
 
 // Collects what it gets and, optionally, runs an action on the first Receive.
@@ -164,3 +166,5 @@ TEST(FileDataSink, KeepsTheOrderOfBytesAcrossItsBuffer)
     file.Close();
     EXPECT_EQ(TempDirectory::Read(path), expected);
 }
+
+} // namespace guard

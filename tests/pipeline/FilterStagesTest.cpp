@@ -7,6 +7,8 @@
 #include "pipeline/DataFilterer.h"
 #include "pipeline/DataOverflow.h"
 
+namespace guard {
+
 namespace {
 
 // Writes every input byte twice.
@@ -160,3 +162,5 @@ TEST(BufferFiller, InputThatDoesNotFitOverflows)
     EXPECT_THROW(filler.Receive("abcdef", "abcdef" + 6), DataOverflow);
     EXPECT_EQ(std::string(filler.BufferStart(), filler.Cursor()), "abcd");
 }
+
+} // namespace guard

@@ -4,6 +4,8 @@
 
 #include "pipeline/FixedOutputRange.h"
 
+namespace guard {
+
 TEST(FixedOutputRange, AppendsUpToItsCapacity)
 {
     FixedBuffer<4> buffer;
@@ -20,3 +22,5 @@ TEST(FixedOutputRange, AppendsUpToItsCapacity)
     EXPECT_THROW(buffer[4], DataOverflow);
     EXPECT_THROW(buffer.Advance(1), DataOverflow);
 }
+
+} // namespace guard

@@ -8,6 +8,8 @@
 #include "pipeline/StageNotAttached.h"
 #include "pipeline/StringReceiver.h"
 
+namespace guard {
+
 namespace {
 
 std::string flatten(const std::string& input, std::string_view lineEnd)
@@ -58,3 +60,5 @@ TEST(LineFlattener, FinishDetachesFromDownstream)
     flattener.Start(0);
     EXPECT_EQ(counter.starts, 2);
 }
+
+} // namespace guard

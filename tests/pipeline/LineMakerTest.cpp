@@ -6,6 +6,8 @@
 #include "pipeline/LineMaker.h"
 #include "support/RecordingLineReceiver.h"
 
+namespace guard {
+
 namespace {
 
 struct Case {
@@ -92,3 +94,5 @@ TEST(LineMaker, StartsAFreshStreamAfterFinish)
     maker.Finish();
     EXPECT_EQ(recorder.Trace(), "S0 T[ab] E2,3 F3 S0 E0,1 T[cd] F3");
 }
+
+} // namespace guard

@@ -5,6 +5,8 @@
 #include "pipeline/DataReader.h"
 #include "pipeline/EmptyDataReader.h"
 
+namespace guard {
+
 namespace {
 
 // Hands out its text at most `step` bytes per ReadSome.
@@ -59,3 +61,5 @@ TEST(EmptyDataReader, IsAlwaysAtItsEnd)
     EXPECT_NO_THROW(reader.ReadExactly(buffer, buffer));
     EXPECT_THROW(reader.ReadExactly(buffer, buffer + 1), NoMoreData);
 }
+
+} // namespace guard

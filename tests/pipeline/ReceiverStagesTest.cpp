@@ -7,6 +7,8 @@
 #include "pipeline/StageNotAttached.h"
 #include "pipeline/VectorAppender.h"
 
+namespace guard {
+
 namespace {
 
 GUARD_EXCEPTION(ReceiverBroke, DebuggableException);
@@ -78,3 +80,5 @@ TEST(VectorAppender, AppendsWithoutClearingAndDetachesAtFinish)
     EXPECT_THROW(push(appender, "!"), StageNotAttached);
     EXPECT_EQ(target.size(), 3u);
 }
+
+} // namespace guard

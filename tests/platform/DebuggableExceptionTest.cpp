@@ -2,6 +2,8 @@
 
 #include "platform/DebuggableException.h"
 
+namespace guard {
+
 namespace {
 GUARD_EXCEPTION(SampleFailure, DebuggableException);
 }
@@ -24,3 +26,5 @@ TEST(DebuggableException, TextExceptionCarriesItsText)
     TextException e("integers in step must not be 0");
     EXPECT_STREQ(static_cast<const std::exception&>(e).what(), "integers in step must not be 0");
 }
+
+} // namespace guard

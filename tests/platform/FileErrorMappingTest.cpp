@@ -7,6 +7,8 @@
 #include "platform/FileIOError.h"
 #include "support/TempDirectory.h"
 
+namespace guard {
+
 using Platform::classifyFileError;
 using Platform::FileErrorClass;
 using Platform::FileOperation;
@@ -100,3 +102,5 @@ TEST(FileErrorMapping, MissingFileIsAMissingFolderWhenItsParentIsMissing)
     EXPECT_THROW(Platform::raiseFileError(FileOperation::Open, ENOENT, inMissing), DirectoryNotFoundError);
     EXPECT_NO_THROW(Platform::raiseFileError(FileOperation::Write, 0, inMissing));
 }
+
+} // namespace guard

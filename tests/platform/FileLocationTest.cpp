@@ -4,6 +4,8 @@
 #include "platform/FileLocation.h"
 #include "support/TempDirectory.h"
 
+namespace guard {
+
 TEST(FileLocation, JoinPutsOneSeparatorBetween)
 {
     struct Case {
@@ -62,3 +64,5 @@ TEST(FileLocation, CreateDirectoryMakesOneLevelAndKeepsExistingOnes)
     FileLocation file(temp.Write("plain", "x"));
     EXPECT_THROW(file.CreateDirectory(), FilePermissionError);
 }
+
+} // namespace guard

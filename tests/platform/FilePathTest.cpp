@@ -11,6 +11,8 @@
 #include "platform/FileWritingPath.h"
 #include "support/TempDirectory.h"
 
+namespace guard {
+
 using Platform::FileReadingPath;
 using Platform::FileWritingPath;
 
@@ -151,3 +153,5 @@ TEST(FilePath, FailedOpenLeavesThePathClosed)
     EXPECT_FALSE(reading.IsOpen());
     EXPECT_THROW(reading.Size(), FileNotFoundError);
 }
+
+} // namespace guard

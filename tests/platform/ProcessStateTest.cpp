@@ -6,6 +6,8 @@
 #include "platform/ModuleTable.h"
 #include "platform/ProcessLocations.h"
 
+namespace guard {
+
 using Platform::ModuleHandle;
 using Platform::ModuleTable;
 
@@ -61,3 +63,5 @@ TEST(ExecutableLocation, IsTheRunningTestProgram)
     EXPECT_EQ(Platform::executableDirectory(), self.Parent());
     EXPECT_TRUE(Platform::executableDirectory().IsExistingDirectory());
 }
+
+} // namespace guard

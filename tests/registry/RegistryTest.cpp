@@ -7,6 +7,8 @@
 #include "registry/Inspectors.h"
 #include "registry/RegistryErrors.h"
 
+namespace guard {
+
 namespace {
 
 struct Animal {
@@ -240,3 +242,5 @@ TEST(Registration, BlocksTooSmallAreRefused)
 }
 
 } // namespace
+
+} // namespace guard

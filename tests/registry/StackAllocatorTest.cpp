@@ -2,6 +2,8 @@
 
 #include "registry/StackAllocator.h"
 
+namespace guard {
+
 namespace {
 
 TEST(StackAllocator, RoundsRequestsToEightBytes)
@@ -64,3 +66,5 @@ TEST(StackAllocator, CrossingAChunkBoundaryRepeatedlyAllocatesOnce)
 }
 
 } // namespace
+
+} // namespace guard

@@ -7,6 +7,8 @@
 
 #include "pipeline/DataReceiver.h"
 
+namespace guard {
+
 struct Chunking {
     std::string name;
     std::vector<std::string_view> chunks;
@@ -36,3 +38,5 @@ inline void feedChunks(DataReceiver& receiver, const std::vector<std::string_vie
     }
     receiver.Finish();
 }
+
+} // namespace guard

@@ -6,12 +6,18 @@
 #include <cstdlib>
 #include <new>
 
+namespace guard {
+
 struct CountedAllocations {
     bool counting = false;
     long count = 0;
 };
 
 inline CountedAllocations countedAllocations;
+
+} // namespace guard
+
+using guard::countedAllocations;
 
 void* operator new(std::size_t size)
 {

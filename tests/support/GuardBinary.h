@@ -5,9 +5,13 @@
 #include <cstdlib>
 #include <string>
 
+namespace guard {
+
 inline std::string guardBinary()
 {
     if (const char* path = std::getenv("GUARD_BINARY"); path && *path)
         return path;
     return GUARD_BUILT_BINARY;
 }
+
+} // namespace guard

@@ -10,6 +10,8 @@
 
 #include "support/TempDirectory.h"
 
+namespace guard {
+
 struct ProgramRun {
     int exitCode = -1; // as a shell sees it: 0..255
     std::string out;
@@ -46,3 +48,5 @@ inline ProgramRun runProgram(const std::vector<std::string>& arguments)
     run.err = TempDirectory::Read(errPath);
     return run;
 }
+
+} // namespace guard

@@ -8,6 +8,8 @@
 
 #include "pipeline/LineReceiver.h"
 
+namespace guard {
+
 class RecordingLineReceiver final : public LineReceiver {
 public:
     void Start(std::uint64_t position) override { add("S" + std::to_string(position)); }
@@ -51,3 +53,5 @@ private:
     std::string trace_;
     std::string joined_;
 };
+
+} // namespace guard

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace guard {
+
 inline std::string repeat(std::string_view piece, std::size_t count)
 {
     if (count == 0)
@@ -15,3 +17,5 @@ inline std::string repeat(std::string_view piece, std::size_t count)
     text.append(text, 0, piece.size() * count - text.size());
     return text;
 }
+
+} // namespace guard

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace guard {
+
 class TempDirectory {
 public:
     TempDirectory()
@@ -49,3 +51,5 @@ public:
 private:
     std::string path_;
 };
+
+} // namespace guard

@@ -13,6 +13,8 @@
 #include "syntax/TextLexeme.h"
 #include "syntax/WordLexeme.h"
 
+namespace guard {
+
 namespace {
 
 constexpr CharacterSet kSpace = CharacterSet::of(" \t");
@@ -218,3 +220,5 @@ TEST(CharacterSet, MapsEveryByteToItsBit)
 }
 
 }  // namespace
+
+} // namespace guard

@@ -5,6 +5,8 @@
 
 #include "syntax/RuleTrieParser.h"
 
+namespace guard {
+
 namespace {
 
 // Arithmetic over one-digit numbers, evaluated in reverse-Polish order.
@@ -146,3 +148,5 @@ TEST(RuleTrieParser, TriesShareCommonPrefixesInRegistrationOrder)
 }
 
 }  // namespace
+
+} // namespace guard

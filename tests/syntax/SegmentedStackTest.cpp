@@ -2,6 +2,8 @@
 
 #include "syntax/SegmentedStack.h"
 
+namespace guard {
+
 TEST(SegmentedStack, GrowsBeyondTheInlineBlockAndReadsAcrossBlocks)
 {
     SegmentedStack<int, 3> stack;
@@ -55,3 +57,5 @@ TEST(SegmentedStack, KeepsOneSpareSoThatCrossingABoundaryReusesIt)
         stack.push(i);
     EXPECT_EQ(stack.below(10), 42);
 }
+
+} // namespace guard

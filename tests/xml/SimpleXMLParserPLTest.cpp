@@ -7,6 +7,8 @@
 #include "xml/XMLEntity.h"
 #include "xml/XMLTestFeeding.h"
 
+namespace guard {
+
 namespace {
 
 // Writes every event as one word: S(name|attr=value|...), E(name), C(text),
@@ -175,3 +177,5 @@ TEST(DecodeXMLEntity, NamedAndHexadecimalReferences)
 }
 
 } // namespace
+
+} // namespace guard

@@ -6,6 +6,8 @@
 
 #include "xml/XMLResponseWriter.h"
 
+namespace guard {
+
 namespace {
 
 using namespace std::literals;
@@ -240,3 +242,5 @@ TEST(XMLResponseWriter, EndingWithNoOpenElementIsAUsageError)
 }
 
 } // namespace
+
+} // namespace guard

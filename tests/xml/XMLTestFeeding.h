@@ -10,6 +10,8 @@
 
 #include "xml/SimpleXMLParserPL.h"
 
+namespace guard {
+
 inline void FeedInChunks(SimpleXMLParserPL& parser, std::string_view document,
                          const std::vector<std::size_t>& cuts)
 {
@@ -60,3 +62,5 @@ inline std::string Visible(std::string_view bytes)
     }
     return out;
 }
+
+} // namespace guard

@@ -7,6 +7,8 @@
 #include "xml/XMLTestFeeding.h"
 #include "xml/XMLTreeParserPL.h"
 
+namespace guard {
+
 namespace {
 
 // name[attr=value,...]{text}(child child ...), the brackets only when not
@@ -141,3 +143,5 @@ TEST(XMLParserReceiver, FeedsAPipelineStreamToTheParser)
 }
 
 } // namespace
+
+} // namespace guard

@@ -3,6 +3,8 @@
 // 'A' to 'Z' have a lower case.
 #include <string_view>
 
+namespace guard {
+
 constexpr char asciiLower(char c)
 {
     return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
@@ -18,3 +20,5 @@ constexpr bool equalsIgnoringAsciiCase(std::string_view text, std::string_view l
             return false;
     return true;
 }
+
+} // namespace guard

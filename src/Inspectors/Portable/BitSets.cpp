@@ -4,6 +4,8 @@
 #include <bit>
 #include <charconv>
 
+namespace guard {
+
 namespace {
 
 // The shift amount -key for a negative key, as a non-negative count that
@@ -140,3 +142,5 @@ GUARD_INSPECTORS(type<BitSet>(),
                  binary<kPlus, bitSetUnion>(),
                  binary<kMinus, bitSetDifference>(),
                  binary<kTimes, bitSetIntersection>())
+
+} // namespace guard

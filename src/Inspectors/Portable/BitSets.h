@@ -12,6 +12,8 @@
 #include "registry/CoreValues.h"
 #include "registry/GuardType.h"
 
+namespace guard {
+
 struct BitSet {
     std::uint64_t bits;
 };
@@ -65,3 +67,5 @@ bool bitSetContains(BitSet left, BitSet right);
 // 64-bit pattern.
 BitSet integerAsBitSet(std::int64_t value);
 std::int64_t bitSetAsInteger(BitSet set);
+
+} // namespace guard

@@ -3,6 +3,8 @@
 
 #include "Inspectors/Portable/AsciiLetters.h"
 
+namespace guard {
+
 bool trueConstant() { return true; }
 bool falseConstant() { return false; }
 
@@ -32,3 +34,5 @@ GUARD_INSPECTORS(property<Shape::Global, trueConstant>("true", "trues"),
                  cast<booleanAsBoolean>("boolean"),
                  cast<booleanFromText>("boolean"),
                  binary<kEqual, booleansEqual>())
+
+} // namespace guard

@@ -5,6 +5,8 @@
 
 #include "registry/CoreValues.h"
 
+namespace guard {
+
 // global "true" and "false".
 bool trueConstant();
 bool falseConstant();
@@ -41,3 +43,5 @@ private:
 
 using Conjunction = BooleanFold<true>;
 using Disjunction = BooleanFold<false>;
+
+} // namespace guard

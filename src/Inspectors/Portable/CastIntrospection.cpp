@@ -3,6 +3,8 @@
 #include "registry/Inspectors.h"
 #include "registry/Registration.h"
 
+namespace guard {
+
 namespace {
 
 bool named(const CastRecord& record, const String& name) { return record.castName == name.view(); }
@@ -47,3 +49,5 @@ GUARD_INSPECTORS(type<CastRef>(),
                  property<Shape::Of, operandType>("operand type", "operand types"),
                  property<Shape::Of, resultType>("result type", "result types"),
                  cast<castAsString>("string"))
+
+} // namespace guard

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 
+namespace guard {
+
 namespace {
 
 std::uint32_t raisedExceptions()
@@ -83,3 +85,5 @@ double watchedConversion(std::int64_t integer, std::uint32_t& flags)
 {
     return watched(integer, std::int64_t(0), flags, [](std::int64_t n, std::int64_t) { return double(n); });
 }
+
+} // namespace guard

@@ -13,6 +13,8 @@
 
 #include "registry/GuardType.h"
 
+namespace guard {
+
 struct FloatingPoint {
     double value;
     double significance;
@@ -50,3 +52,5 @@ double watchedQuotient(double left, double right, std::uint32_t& flags);
 double watchedSquareRoot(double operand, std::uint32_t& flags);
 // The integer converted to the nearest double (inexact when it has none).
 double watchedConversion(std::int64_t integer, std::uint32_t& flags);
+
+} // namespace guard

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+namespace guard {
+
 namespace {
 
 // The significance of a product a * b, and (divided by b twice) of a quotient.
@@ -154,3 +156,5 @@ GUARD_INSPECTORS(type<FloatingPoint>(),
                  binary<kLessThanOrEqual, integerAtMostFloatingPoint>(),
                  binary<kLessThan, integerLessThanFloatingPoint>())
 GUARD_INSPECTOR_ARRAY(orderedValueBundle<FloatingPoint>())
+
+} // namespace guard

@@ -18,6 +18,8 @@
 
 #include "Inspectors/Portable/FloatingPoint.h"
 
+namespace guard {
+
 // cast "floating point" from integer: significance 1.0, inexact when the
 // integer has no exact double.
 FloatingPoint integerAsFloatingPoint(std::int64_t value);
@@ -53,3 +55,5 @@ bool integerAtMostFloatingPoint(std::int64_t left, const FloatingPoint& right);
 inline bool operator==(const FloatingPoint& left, const FloatingPoint& right) { return left.value == right.value; }
 inline bool operator<(const FloatingPoint& left, const FloatingPoint& right) { return left.value < right.value; }
 inline bool operator<=(const FloatingPoint& left, const FloatingPoint& right) { return left.value <= right.value; }
+
+} // namespace guard

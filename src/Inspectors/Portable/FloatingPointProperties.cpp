@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+namespace guard {
+
 namespace {
 
 constexpr double kPlaceSignificance = 0.01;
@@ -116,3 +118,5 @@ GUARD_INSPECTORS(property<Shape::Of, significanceThreshold>("significance thresh
                  property<Shape::Of, integerFloor>("integer floor", "integer floors"),
                  property<Shape::Of, integerCeiling>("integer ceiling", "integer ceilings"),
                  cast<floatingPointAsInteger>("integer"))
+
+} // namespace guard

@@ -10,6 +10,8 @@
 
 #include "Inspectors/Portable/FloatingPoint.h"
 
+namespace guard {
+
 // "significance threshold of F": value the significance, significance 0.01 of that.
 FloatingPoint significanceThreshold(const FloatingPoint& number);
 // "significance place of F": value log10(significance), significance 0.01.
@@ -44,3 +46,5 @@ bool isNormalNumber(const FloatingPoint& number);
 std::optional<std::int64_t> integerFloor(const FloatingPoint& number);
 std::optional<std::int64_t> integerCeiling(const FloatingPoint& number);
 std::optional<std::int64_t> floatingPointAsInteger(const FloatingPoint& number);
+
+} // namespace guard

@@ -7,6 +7,8 @@
 #include "Inspectors/Portable/AsciiLetters.h"
 #include "Inspectors/Portable/FloatingPointText.h"
 
+namespace guard {
+
 namespace {
 
 // Exponents beyond this magnitude are kept at it: every place computed from
@@ -172,3 +174,5 @@ std::optional<FloatingPoint> floatingPointFromText(const String& text)
 
 GUARD_INSPECTORS(property<Shape::Keyed, floatingPointFromText>("floating point", "floating points"),
                  cast<floatingPointFromText>("floating point"))
+
+} // namespace guard

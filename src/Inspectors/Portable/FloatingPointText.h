@@ -35,6 +35,8 @@
 #include "platform/DebuggableException.h"
 #include "registry/CoreValues.h"
 
+namespace guard {
+
 GUARD_EXCEPTION(TooLargeForStandardNotation, DebuggableException);
 
 // global "floating point KEY" with a string key, and cast "floating point"
@@ -45,3 +47,5 @@ std::optional<FloatingPoint> floatingPointFromText(const String& text);
 String floatingPointAsString(const FloatingPoint& number);
 String floatingPointAsStandardNotation(const FloatingPoint& number);
 String floatingPointAsScientificNotation(const FloatingPoint& number);
+
+} // namespace guard

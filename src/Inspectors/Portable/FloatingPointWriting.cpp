@@ -7,6 +7,8 @@
 
 #include "Inspectors/Portable/FloatingPointText.h"
 
+namespace guard {
+
 namespace {
 
 // Places beyond the range of doubles, for a zero, NaN or infinite amount.
@@ -243,3 +245,5 @@ String floatingPointAsScientificNotation(const FloatingPoint& number)
 GUARD_INSPECTORS(cast<floatingPointAsString>("string"),
                  cast<floatingPointAsScientificNotation>("scientific notation"),
                  cast<floatingPointAsStandardNotation>("standard notation"))
+
+} // namespace guard

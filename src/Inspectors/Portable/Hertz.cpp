@@ -7,6 +7,8 @@
 #include "Inspectors/Portable/IntegerText.h"
 #include "Inspectors/Portable/Integers.h"
 
+namespace guard {
+
 namespace {
 
 std::optional<Hertz> asHertz(std::optional<std::int64_t> count)
@@ -104,3 +106,5 @@ GUARD_INSPECTORS(type<Hertz>(),
                  binary<kDivide, divideHertzByInteger>(),
                  binary<kMod, hertzModulo>())
 GUARD_INSPECTOR_ARRAY(orderedValueBundle<Hertz>())
+
+} // namespace guard

@@ -9,6 +9,8 @@
 #include "registry/CoreValues.h"
 #include "registry/GuardType.h"
 
+namespace guard {
+
 struct Hertz {
     std::int64_t count;
 };
@@ -51,3 +53,5 @@ std::optional<Hertz> hertzModulo(Hertz left, Hertz right);
 
 // cast "string" from hertz: the decimal count followed by " hertz".
 String hertzAsString(Hertz value);
+
+} // namespace guard

@@ -1,6 +1,8 @@
 #include "registry/Inspectors.h"
 #include "Inspectors/Portable/IntegerRanges.h"
 
+namespace guard {
+
 const char kInvalidArithmeticProgressionStepText[] = "\"integers in\" step argument must not be 0";
 
 std::int64_t lowerBoundOfRange(const IntegerRange& range)
@@ -62,3 +64,5 @@ GUARD_INSPECTORS(type<IntegerRange>(),
                  iterated<Shape::Keyed, IntegersTo>("integer to", "integers to"),
                  iterated<Shape::Keyed, IntegersInPair>("integer in", "integers in"),
                  iterated<Shape::Keyed, IntegersInTriple>("integer in", "integers in"))
+
+} // namespace guard

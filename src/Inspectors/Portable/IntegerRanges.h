@@ -12,6 +12,8 @@
 #include "registry/GuardType.h"
 #include "registry/InspectorErrors.h"
 
+namespace guard {
+
 // "integer range": lower bound, then upper bound.
 struct IntegerRange {
     std::int64_t lower;
@@ -68,3 +70,5 @@ class IntegersInTriple : public IntegerProgression {
 public:
     bool first(std::int64_t& out, const Tuple<std::int64_t, std::int64_t, std::int64_t>& boundsAndStep);
 };
+
+} // namespace guard

@@ -6,6 +6,8 @@
 #include <charconv>
 #include <limits>
 
+namespace guard {
+
 namespace {
 
 
@@ -133,3 +135,5 @@ GUARD_INSPECTORS(property<Shape::Keyed, integerFromText>("integer", "integers"),
                  cast<integerAsHexadecimal>("hexadecimal"),
                  cast<integerFromText>("integer"),
                  cast<stringAsHexadecimal>("hexadecimal"))
+
+} // namespace guard

@@ -10,6 +10,8 @@
 
 #include "registry/CoreValues.h"
 
+namespace guard {
+
 // global "integer KEY" with a string key, and cast "integer" from string: an
 // optional "+" or "-" and one or more decimal digits.
 std::optional<std::int64_t> integerFromText(const String& text);
@@ -33,3 +35,5 @@ String stringAsHexadecimal(const String& text);
 // to KEY significant decimal digits. A key below 0 or from 2^32 up, or a
 // rounded result outside the 64-bit range, is no value.
 std::optional<std::int64_t> significantDigitsOfInteger(std::int64_t key, std::int64_t value);
+
+} // namespace guard

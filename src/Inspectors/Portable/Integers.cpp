@@ -1,6 +1,8 @@
 #include "registry/Inspectors.h"
 #include "Inspectors/Portable/Integers.h"
 
+namespace guard {
+
 std::optional<std::int64_t> addIntegers(std::int64_t left, std::int64_t right)
 {
     std::int64_t result;
@@ -101,3 +103,5 @@ GUARD_INSPECTORS(property<Shape::Keyed, integerWithKey>("integer", "integers"),
                  binary<kTimes, multiplyIntegers>(),
                  binary<kDivide, divideIntegers>(),
                  binary<kMod, integerModulo>())
+
+} // namespace guard

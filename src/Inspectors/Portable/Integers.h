@@ -10,6 +10,8 @@
 #include <limits>
 #include <optional>
 
+namespace guard {
+
 inline constexpr std::int64_t kGreatestInteger = std::numeric_limits<std::int64_t>::max();
 inline constexpr std::int64_t kLeastInteger = std::numeric_limits<std::int64_t>::min();
 
@@ -35,3 +37,5 @@ std::int64_t leastInteger();
 bool bitOfInteger(std::int64_t key, std::int64_t value);
 // cast "integer" from integer.
 std::int64_t integerAsInteger(std::int64_t value);
+
+} // namespace guard

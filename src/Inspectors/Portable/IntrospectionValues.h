@@ -8,6 +8,8 @@
 #include "registry/InspectorRecords.h"
 #include "registry/TypeRecord.h"
 
+namespace guard {
+
 struct TypeRef {
     const TypeRecord* record;
 };
@@ -91,3 +93,5 @@ bool anyRecord(const Record&)
 {
     return true;
 }
+
+} // namespace guard

@@ -10,6 +10,8 @@
 
 #include "registry/CoreValues.h"
 
+namespace guard {
+
 template <class T>
 struct KeptValue {
     using Storage = T;
@@ -32,3 +34,5 @@ struct KeptOrder {
         return KeptValue<T>::view(a) < KeptValue<T>::view(b);
     }
 };
+
+} // namespace guard

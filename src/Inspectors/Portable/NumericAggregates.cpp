@@ -3,6 +3,8 @@
 
 #include "Inspectors/Portable/FloatingPointArithmetic.h"
 
+namespace guard {
+
 void IntegerSum::add(std::int64_t element)
 {
     std::int64_t combined;
@@ -105,3 +107,5 @@ GUARD_INSPECTORS(aggregate<IntegerSum>("sum", "sums"),
                  aggregate<FloatingPointProduct>("product", "products"),
                  aggregate<FloatingPointMean>("mean", "means"),
                  aggregate<FloatingPointStandardDeviation>("standard deviation", "standard deviations"))
+
+} // namespace guard

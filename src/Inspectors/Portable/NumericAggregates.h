@@ -15,6 +15,8 @@
 
 #include "Inspectors/Portable/FloatingPoint.h"
 
+namespace guard {
+
 // "sum of INTEGERS": starts at 0.
 class IntegerSum {
 public:
@@ -91,3 +93,5 @@ public:
 
 using IntegerMean = OfIntegers<FloatingPointMean>;
 using IntegerStandardDeviation = OfIntegers<FloatingPointStandardDeviation>;
+
+} // namespace guard

@@ -4,6 +4,8 @@
 #include "registry/Inspectors.h"
 #include "registry/Registration.h"
 
+namespace guard {
+
 namespace {
 
 // The operators of one kind: all of them, those whose symbol (or else name)
@@ -74,3 +76,5 @@ GUARD_INSPECTORS(type<UnaryOperatorRef>(),
                  property<Shape::Of, Unary::resultType>("result type", "result types"),
                  property<Shape::Of, operandType>("operand type", "operand types"),
                  cast<unaryAsString>("string"))
+
+} // namespace guard

@@ -4,6 +4,8 @@
 #include "registry/Inspectors.h"
 #include "registry/Registration.h"
 
+namespace guard {
+
 namespace {
 
 bool named(const PropertyRecord& record, const String& name)
@@ -88,3 +90,5 @@ GUARD_INSPECTORS(type<PropertyRef>(),
                  property<Shape::Of, multivalued>("multivalued", "multivalueds"),
                  property<Shape::Of, dependencyKnown>("dependency known", "dependencies known"),
                  cast<propertyAsString>("string"))
+
+} // namespace guard

@@ -19,6 +19,8 @@
 #include "Inspectors/Portable/KeptValue.h"
 #include "registry/Inspectors.h"
 
+namespace guard {
+
 template <GuardValue E>
 struct SetValue {
     const E* elements;
@@ -210,3 +212,5 @@ constexpr auto setBundle()
         aggregate<IntersectionOf<E>>("intersection", "intersections"),
     };
 }
+
+} // namespace guard

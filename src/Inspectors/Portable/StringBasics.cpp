@@ -3,6 +3,8 @@
 #include "registry/CoreValues.h"
 #include "registry/Inspectors.h"
 
+namespace guard {
+
 namespace {
 
 String sameString(const String& text) { return text; }
@@ -18,3 +20,5 @@ GUARD_INSPECTORS(cast<sameString>("string"),
                  binary<kLessThan, stringLess>(),
                  binary<kLessThanOrEqual, stringAtMost>(),
                  binary<kConcatenate, concatenate>())
+
+} // namespace guard

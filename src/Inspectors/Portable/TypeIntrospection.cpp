@@ -6,6 +6,8 @@
 #include "registry/Registration.h"
 #include "registry/RegistryErrors.h"
 
+namespace guard {
+
 TypeRef typeNamed(std::string_view name)
 {
     const TypeRecord* type = nullptr;
@@ -47,3 +49,5 @@ GUARD_INSPECTORS(type<TypeRef>(),
                  property<Shape::Of, typeParent>("parent", "parents"),
                  cast<typeName>("string"),
                  binary<kEqual, sameType>())
+
+} // namespace guard

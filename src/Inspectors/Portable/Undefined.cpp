@@ -4,6 +4,8 @@
 #include "registry/InspectorErrors.h"
 #include "registry/Inspectors.h"
 
+namespace guard {
+
 namespace {
 
 std::optional<Undefined> nothing() { return std::nullopt; }
@@ -18,3 +20,5 @@ GUARD_INSPECTORS(property<Shape::Global, nothing>("null", "nothing"),
                  property<Shape::Global, nothing>("nil", "nothings"),
                  property<Shape::Keyed, userError>("error", "errors"),
                  cast<undefinedAsString>("string"))
+
+} // namespace guard

@@ -17,6 +17,8 @@
 #include "Inspectors/Portable/KeptValue.h"
 #include "registry/Inspectors.h"
 
+namespace guard {
+
 // A value of T with the number of times it occurred; its value begins
 // with the T, so every inspector of T applies to it.
 template <GuardValue T>
@@ -154,3 +156,5 @@ constexpr auto orderedValueBundle()
                         aggregate<ValueBundle::Extrema<T>>("extrema", "extremas"),
                     });
 }
+
+} // namespace guard

@@ -5,6 +5,8 @@
 #include "guard/lexer/GuardLexemeAcceptor.h"
 #include "syntax/Lexeme.h"
 
+namespace guard {
+
 class CommentLexeme final : public Lexeme {
 public:
     explicit CommentLexeme(GuardCommentLexemeAcceptor& acceptor) : acceptor_(acceptor) {}
@@ -33,3 +35,5 @@ private:
     bool afterStar_ = false;
     bool closed_ = false;
 };
+
+} // namespace guard

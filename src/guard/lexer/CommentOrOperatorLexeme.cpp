@@ -1,5 +1,7 @@
 #include "guard/lexer/CommentOrOperatorLexeme.h"
 
+namespace guard {
+
 void CommentOrOperatorLexeme::Accept(TextOffset start, TextOffset position, LexemeCursor& cursor)
 {
     if (mode_ == Mode::Comment) {
@@ -46,3 +48,5 @@ void CommentOrOperatorLexeme::startOperator(TextOffset start)
     operator_.Begin(start);
     operator_.Accept(start, start, slash);
 }
+
+} // namespace guard

@@ -8,6 +8,8 @@
 #include "guard/lexer/CommentLexeme.h"
 #include "guard/lexer/OperatorLexeme.h"
 
+namespace guard {
+
 class CommentOrOperatorLexeme final : public Lexeme {
 public:
     CommentOrOperatorLexeme(GuardCommentLexemeAcceptor& acceptor, OperatorLexeme& operators)
@@ -28,3 +30,5 @@ private:
     OperatorLexeme& operator_;
     Mode mode_ = Mode::Slash;
 };
+
+} // namespace guard

@@ -3,6 +3,8 @@
 // control bytes other than TAB, LF and CR belong to no class.
 #include "syntax/CharacterSet.h"
 
+namespace guard {
+
 namespace GuardClass {
 inline constexpr CharacterSet kWhitespace = CharacterSet::of("\t\n\r ");
 inline constexpr CharacterSet kWordStart = CharacterSet().withRange('A', 'Z').withRange('a', 'z').with("_");
@@ -12,3 +14,5 @@ inline constexpr CharacterSet kDigit = CharacterSet().withRange('0', '9');
 inline constexpr CharacterSet kOperatorStart = CharacterSet::of("!&()*+,-;<=>|");
 inline constexpr CharacterSet kHexDigit = kDigit.withRange('A', 'F').withRange('a', 'f');
 }
+
+} // namespace guard

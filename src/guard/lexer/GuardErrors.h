@@ -4,6 +4,8 @@
 // the grammar, comes from the shift-reduce engine.)
 #include "platform/DebuggableException.h"
 
+namespace guard {
+
 // A token would start with a byte that starts no token.
 class UnexpectedCharacter : public DebuggableException {
 public:
@@ -22,3 +24,5 @@ GUARD_EXCEPTION(UnfinishedStringConstant, DebuggableException);  // no closing q
 GUARD_EXCEPTION(StringEncodingError, DebuggableException);       // "%" without two hexadecimal digits
 GUARD_EXCEPTION(IntegerConstantTooLarge, DebuggableException);   // above 2^64 - 1
 GUARD_EXCEPTION(UnfinishedCommentError, DebuggableException);    // no closing "*/"
+
+} // namespace guard

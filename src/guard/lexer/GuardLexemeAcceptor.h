@@ -10,6 +10,8 @@
 #include "guard/parser/GuardParsingAction.h"
 #include "syntax/LexemeAcceptors.h"
 
+namespace guard {
+
 class PhraseAcceptor {
 public:
     virtual ~PhraseAcceptor() = default;
@@ -61,3 +63,5 @@ class GuardLexemeAcceptor : public PhraseAcceptor,
                             public GuardCommentLexemeAcceptor,
                             public EndLexemeAcceptor {
 };
+
+} // namespace guard

@@ -2,6 +2,8 @@
 
 #include "guard/lexer/GuardCharacterClasses.h"
 
+namespace guard {
+
 GuardLexer::GuardLexer(GuardLexemeAcceptor& parser)
     : Lexer(parser),
       phrase_(parser),
@@ -30,3 +32,5 @@ Lexeme& GuardLexer::NewLexeme(unsigned char byte)
         return operator_;
     return character_;
 }
+
+} // namespace guard

@@ -18,6 +18,8 @@
 #include "guard/lexer/OperatorLexeme.h"
 #include "guard/lexer/PhraseLexeme.h"
 
+namespace guard {
+
 class GuardLexer final : public Lexer {
 public:
     explicit GuardLexer(GuardLexemeAcceptor& parser);
@@ -35,3 +37,5 @@ private:
     IgnoredTextLexeme whitespace_;
     CharacterLexeme character_;
 };
+
+} // namespace guard

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace guard {
+
 namespace {
 
 using namespace GuardSymbol;
@@ -160,3 +162,5 @@ const SpellingTable& guardOperators()
 {
     return kOperatorTable;
 }
+
+} // namespace guard

@@ -9,6 +9,8 @@
 #include "guard/parser/GuardParsingAction.h"
 #include "syntax/SpellingRange.h"
 
+namespace guard {
+
 const SpellingTable& guardKeywords();
 const SpellingTable& guardOperators();
 
@@ -17,3 +19,5 @@ inline bool isGuardArticle(std::string_view word)
 {
     return word == "a" || word == "an" || word == "the";
 }
+
+} // namespace guard

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+namespace guard {
+
 namespace {
 
 constexpr char kQuote = '"';
@@ -80,3 +82,5 @@ void GuardStringLexeme::report(TextOffset start, TextOffset end, const char* byt
     else
         acceptor_.AcceptString(start, end, bytes, bytes + count);
 }
+
+} // namespace guard

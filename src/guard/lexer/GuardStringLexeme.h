@@ -13,6 +13,8 @@
 #include "guard/lexer/GuardLexemeAcceptor.h"
 #include "syntax/Lexeme.h"
 
+namespace guard {
+
 class GuardStringLexeme final : public Lexeme {
 public:
     static constexpr std::uint32_t kBufferSize = 512;
@@ -38,3 +40,5 @@ private:
     std::uint8_t high_ = 0;
     std::uint32_t count_ = 0;  // decoded bytes, counted past the buffer's end
 };
+
+} // namespace guard

@@ -2,6 +2,8 @@
 
 #include <limits>
 
+namespace guard {
+
 void NumeralLexeme::Accept(TextOffset start, TextOffset position, LexemeCursor& cursor)
 {
     constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
@@ -25,3 +27,5 @@ void NumeralLexeme::report(TextOffset start, TextOffset end)
     else
         acceptor_.AcceptNumeral(start, end, std::uint32_t(value_), std::uint32_t(value_ >> 32));
 }
+
+} // namespace guard

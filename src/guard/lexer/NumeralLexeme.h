@@ -7,6 +7,8 @@
 #include "guard/lexer/GuardLexemeAcceptor.h"
 #include "syntax/Lexeme.h"
 
+namespace guard {
+
 class NumeralLexeme final : public Lexeme {
 public:
     explicit NumeralLexeme(NumeralLexemeAcceptor& acceptor) : acceptor_(acceptor) {}
@@ -26,3 +28,5 @@ private:
     std::uint64_t value_ = 0;
     bool tooLarge_ = false;
 };
+
+} // namespace guard

@@ -2,6 +2,8 @@
 
 #include "guard/lexer/GuardLexicon.h"
 
+namespace guard {
+
 OperatorLexeme::OperatorLexeme(OperatorLexemeAcceptor& acceptor) : operators_(guardOperators()), acceptor_(acceptor) {}
 
 void OperatorLexeme::Begin(TextOffset)
@@ -28,3 +30,5 @@ void OperatorLexeme::report(TextOffset start, TextOffset end)
     else
         acceptor_.RejectInvalidOperator(start, end);
 }
+
+} // namespace guard

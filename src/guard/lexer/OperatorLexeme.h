@@ -8,6 +8,8 @@
 #include "syntax/Lexeme.h"
 #include "syntax/SpellingRange.h"
 
+namespace guard {
+
 class OperatorLexeme final : public Lexeme {
 public:
     explicit OperatorLexeme(OperatorLexemeAcceptor& acceptor);
@@ -23,3 +25,5 @@ private:
     OperatorLexemeAcceptor& acceptor_;
     SpellingRange range_;
 };
+
+} // namespace guard

@@ -2,6 +2,8 @@
 
 #include "guard/lexer/GuardCharacterClasses.h"
 
+namespace guard {
+
 PhraseLexeme::PhraseLexeme(PhraseAcceptor& acceptor)
     : acceptor_(acceptor),
       word_(GuardClass::kWordContinuation, wordBuffer_, sizeof wordBuffer_, *this, copyAsciiLowerCase),
@@ -41,3 +43,5 @@ void PhraseLexeme::RejectLongWord(TextOffset, TextOffset)
 {
     acceptor_.RejectLongWord();
 }
+
+} // namespace guard

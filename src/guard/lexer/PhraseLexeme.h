@@ -12,6 +12,8 @@
 #include "syntax/StagedLexeme.h"
 #include "syntax/WordLexeme.h"
 
+namespace guard {
+
 class PhraseLexeme final : public StagedLexeme, private WordLexemeAcceptor {
 public:
     static constexpr std::size_t kWordBufferSize = 64;
@@ -34,3 +36,5 @@ private:
     IgnoredTextLexeme space_;
     PhraseMaker maker_;
 };
+
+} // namespace guard

@@ -6,6 +6,8 @@
 #include "guard/lexer/GuardLexicon.h"
 #include "pipeline/DataOverflow.h"
 
+namespace guard {
+
 PhraseMaker::PhraseMaker(PhraseAcceptor& acceptor) : keywords_(guardKeywords()), acceptor_(acceptor)
 {
     clear();
@@ -108,3 +110,5 @@ void PhraseMaker::endPhrase()
         acceptor_.AcceptPhrase(buffer_, buffer_ + plainEnd_ - 1);
     clear();
 }
+
+} // namespace guard

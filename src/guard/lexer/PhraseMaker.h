@@ -22,6 +22,8 @@
 #include "guard/lexer/GuardLexemeAcceptor.h"
 #include "syntax/SpellingRange.h"
 
+namespace guard {
+
 class PhraseMaker {
 public:
     static constexpr std::uint32_t kBufferSize = 512;
@@ -49,3 +51,5 @@ private:
     bool haveKeyword_ = false;
     char buffer_[kBufferSize];
 };
+
+} // namespace guard

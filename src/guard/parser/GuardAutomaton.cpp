@@ -9,6 +9,8 @@
 #include "guard/tree/PropertyExpression.h"
 #include "guard/tree/StructureExpressions.h"
 
+namespace guard {
+
 void GuardAutomaton::Reset()
 {
     whoseCounts_.clear();
@@ -221,3 +223,5 @@ void GuardAutomaton::FinishTree()
     tree_.finish();
     nodes_.pop();
 }
+
+} // namespace guard

@@ -21,6 +21,8 @@
 #include "syntax/SegmentedStack.h"
 #include "registry/CoreValues.h"
 
+namespace guard {
+
 class GuardAutomaton final : public GuardRPNSemantics {
 public:
     explicit GuardAutomaton(ExpressionTree& tree) : tree_(tree) {}
@@ -74,3 +76,5 @@ private:
     SegmentedStack<PendingOperator, 20> operators_;
     SegmentedStack<Expression*, 40> nodes_;
 };
+
+} // namespace guard

@@ -16,6 +16,8 @@
 #include "guard/lexer/GuardLexer.h"
 #include "guard/parser/GuardParser.h"
 
+namespace guard {
+
 class GuardFrontEnd {
 public:
     explicit GuardFrontEnd(ExpressionTree& tree) : tree_(tree), automaton_(tree), parser_(automaton_), lexer_(parser_) {}
@@ -44,3 +46,5 @@ private:
     GuardParser parser_;
     GuardLexer lexer_;
 };
+
+} // namespace guard

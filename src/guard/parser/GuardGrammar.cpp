@@ -2,6 +2,8 @@
 
 #include "guard/parser/GuardSymbols.h"
 
+namespace guard {
+
 const RuleTable<GuardRPNSemantics>& guardGrammar()
 {
     using namespace GuardSymbol;
@@ -58,3 +60,5 @@ const RuleTable<GuardRPNSemantics>& guardGrammar()
         });
     return grammar;
 }
+
+} // namespace guard

@@ -12,4 +12,8 @@
 #include "guard/parser/GuardRPNSemantics.h"
 #include "syntax/RuleTable.h"
 
+namespace guard {
+
 const RuleTable<GuardRPNSemantics>& guardGrammar();
+
+} // namespace guard

@@ -5,6 +5,8 @@
 #include "guard/parser/GuardGrammar.h"
 #include "guard/parser/GuardSymbols.h"
 
+namespace guard {
+
 GuardParser::GuardParser(GuardRPNSemantics& automaton) : automaton_(automaton), engine_(guardGrammar(), automaton) {}
 
 void GuardParser::AcceptPhrase(const char* begin, const char* end)
@@ -79,3 +81,5 @@ void GuardParser::RejectUnfinishedComment(TextOffset, TextOffset)
 {
     throw UnfinishedCommentError();
 }
+
+} // namespace guard

@@ -17,6 +17,8 @@
 #include "guard/parser/GuardRPNSemantics.h"
 #include "syntax/RuleTrieParser.h"
 
+namespace guard {
+
 class GuardParser final : public GuardLexemeAcceptor {
 public:
     static constexpr std::size_t kInlinePositions = 100;
@@ -61,3 +63,5 @@ private:
     GuardRPNSemantics& automaton_;
     Engine engine_;
 };
+
+} // namespace guard

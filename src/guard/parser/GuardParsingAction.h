@@ -10,6 +10,8 @@
 #include "guard/parser/GuardRPNSemantics.h"
 #include "guard/parser/GuardSymbols.h"
 
+namespace guard {
+
 // The binary operator codes of the inspector registry.
 namespace GuardOperator {
 enum : std::uint32_t {
@@ -59,3 +61,5 @@ public:
     constexpr GuardItAction() : GuardParsingAction(GuardSymbol::Primary) {}
     void Apply(GuardRPNSemantics& semantics) const override { semantics.PushIt(); }
 };
+
+} // namespace guard

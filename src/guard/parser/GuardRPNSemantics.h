@@ -8,6 +8,8 @@
 // the negate flag (wrap the result in "not").
 #include <cstdint>
 
+namespace guard {
+
 class GuardRPNSemantics {
 public:
     static constexpr std::uint32_t kSwapFlag = 0x1;
@@ -42,3 +44,5 @@ public:
     virtual void MakeIf() = 0;
     virtual void FinishTree() = 0;
 };
+
+} // namespace guard

@@ -4,6 +4,8 @@
 // end symbol.
 #include "syntax/GrammarRule.h"
 
+namespace guard {
+
 namespace GuardSymbol {
 enum : GrammarSymbol {
     // Terminals.
@@ -56,3 +58,5 @@ enum : GrammarSymbol {
     End = 43,
 };
 }
+
+} // namespace guard

@@ -5,6 +5,8 @@
 
 #include "platform/DebuggableException.h"
 
+namespace guard {
+
 GUARD_EXCEPTION(ItUsedWithoutWhose, DebuggableException);
 GUARD_EXCEPTION(SingularExpressionRequired, DebuggableException);
 GUARD_EXCEPTION(BooleanExpressionRequired, DebuggableException);
@@ -49,3 +51,5 @@ private:
 GUARD_EXCEPTION(ArgumentDoesNotExist, DebuggableException);
 GUARD_EXCEPTION(ArgumentNotUnique, DebuggableException);
 GUARD_EXCEPTION(ValueNotConverted, DebuggableException);
+
+} // namespace guard

@@ -6,6 +6,8 @@
 #include "guard/tree/BindingErrors.h"
 #include "registry/RegistryErrors.h"
 
+namespace guard {
+
 namespace {
 
 std::mutex& captureLock()
@@ -56,3 +58,5 @@ std::unique_ptr<CaughtException> captureException()
             return holder;
     return std::make_unique<CaughtExceptionOfType<ExceptionCannotBeCopied>>(ExceptionCannotBeCopied());
 }
+
+} // namespace guard

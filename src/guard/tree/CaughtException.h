@@ -14,6 +14,8 @@
 
 #include "platform/DebuggableException.h"
 
+namespace guard {
+
 GUARD_EXCEPTION(ExceptionCannotBeCopied, DebuggableException);
 
 class CopiedStdException : public std::exception {
@@ -86,3 +88,5 @@ public:
 private:
     std::string text_;
 };
+
+} // namespace guard

@@ -3,6 +3,8 @@
 #include "guard/tree/BindingErrors.h"
 #include "registry/InspectorRegistry.h"
 
+namespace guard {
+
 namespace {
 
 // A constant yields its one value on first() and ends on next().
@@ -76,3 +78,5 @@ bool ItExpression::bind(Expression* itTarget, StackAllocatorBase&)
     target = itTarget;
     return bindConstant(*this, itTarget->type);
 }
+
+} // namespace guard

@@ -7,6 +7,8 @@
 #include "guard/tree/Expression.h"
 #include "registry/CoreValues.h"
 
+namespace guard {
+
 class WorldExpression final : public Expression {
 public:
     WorldExpression() : Expression(NodeKind::World) {}
@@ -65,3 +67,5 @@ public:
 
     Expression* target = nullptr;  // set by bind
 };
+
+} // namespace guard

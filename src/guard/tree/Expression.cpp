@@ -1,5 +1,7 @@
 #include "guard/tree/Expression.h"
 
+namespace guard {
+
 void ChildCursor::discard() noexcept
 {
     if (child && child->value) {
@@ -9,3 +11,5 @@ void ChildCursor::discard() noexcept
         }
     }
 }
+
+} // namespace guard

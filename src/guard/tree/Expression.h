@@ -20,6 +20,8 @@
 #include "registry/StackAllocator.h"
 #include "registry/TypeRecord.h"
 
+namespace guard {
+
 enum EvalCode : std::uint8_t {
     kEvalOk = 0,
     kEvalNoValue = 1,      // a singular expression has no value
@@ -128,3 +130,5 @@ public:
     Expression* child = nullptr;
     bool checked = false;
 };
+
+} // namespace guard

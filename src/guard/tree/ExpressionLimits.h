@@ -17,8 +17,12 @@
 
 #include "platform/DebuggableException.h"
 
+namespace guard {
+
 inline constexpr std::uint32_t kMaxExpressionDepth = 5000;
 inline constexpr std::uint32_t kMaxExpressionNodes = 250000;
 
 GUARD_EXCEPTION(ExpressionTooDeep, DebuggableException);  // nested more than kMaxExpressionDepth
 GUARD_EXCEPTION(ExpressionTooLarge, DebuggableException); // more than kMaxExpressionNodes nodes
+
+} // namespace guard

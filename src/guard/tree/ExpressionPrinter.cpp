@@ -8,6 +8,8 @@
 #include "guard/tree/PropertyExpression.h"
 #include "guard/tree/StructureExpressions.h"
 
+namespace guard {
+
 namespace {
 
 const char* const kBinaryOperatorNames[] = {
@@ -181,3 +183,5 @@ std::string printTree(const Expression* root)
     printer.node(root);
     return printer.text;
 }
+
+} // namespace guard

@@ -8,6 +8,10 @@
 // for a missing child. Used to show how an expression was read.
 #include <string>
 
+namespace guard {
+
 class Expression;
 
 std::string printTree(const Expression* root);
+
+} // namespace guard

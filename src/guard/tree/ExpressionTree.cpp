@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+namespace guard {
+
 ExpressionTree::ExpressionTree(StackAllocatorBase& allocator) : allocator_(allocator), start_(allocator.mark()) {}
 
 String ExpressionTree::copyText(const char* begin, const char* end)
@@ -38,3 +40,5 @@ void ExpressionTree::rollBack(const Checkpoint& checkpoint)
     }
     allocator_.release(checkpoint.mark);
 }
+
+} // namespace guard

@@ -22,6 +22,8 @@
 #include "registry/CoreValues.h"
 #include "registry/StackAllocator.h"
 
+namespace guard {
+
 class ExpressionTree {
 public:
     explicit ExpressionTree(StackAllocatorBase& allocator);
@@ -94,3 +96,5 @@ private:
     std::uint32_t depthLimit_ = kMaxExpressionDepth;
     bool bindOnFinish_ = true;
 };
+
+} // namespace guard

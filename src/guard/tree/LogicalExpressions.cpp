@@ -4,6 +4,8 @@
 #include "registry/InspectorInterrupter.h"
 #include "registry/InspectorRegistry.h"
 
+namespace guard {
+
 namespace {
 
 // An operand of "and", "or" or an "if" condition: boolean, then singular.
@@ -175,3 +177,5 @@ void BarExpression::close()
     value = nullptr;
     chosen_.discard();
 }
+
+} // namespace guard

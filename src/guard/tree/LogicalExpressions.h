@@ -4,6 +4,8 @@
 #include "guard/tree/Expression.h"
 #include "guard/tree/SingularOperand.h"
 
+namespace guard {
+
 // "and" (short-circuit value false) and "or" (short-circuit value true).
 class ShortCircuitExpression : public Expression {
 public:
@@ -72,3 +74,5 @@ private:
     ChildCursor chosen_;
     StackAllocatorBase* allocator_ = nullptr;
 };
+
+} // namespace guard

@@ -6,6 +6,8 @@
 // the loops and is passed on.
 #include "guard/tree/Expression.h"
 
+namespace guard {
+
 class NestedStreams {
 public:
     void bind(Expression* outer, Expression* inner)
@@ -50,3 +52,5 @@ private:
     ChildCursor outer_;
     ChildCursor inner_;
 };
+
+} // namespace guard

@@ -4,6 +4,8 @@
 #include "registry/InspectorErrors.h"
 #include "registry/InspectorRegistry.h"
 
+namespace guard {
+
 namespace {
 
 template <class Record>
@@ -227,3 +229,5 @@ void BinaryOperatorExpression::close()
     left_.discard();
     right_.discard();
 }
+
+} // namespace guard

@@ -6,6 +6,8 @@
 #include "guard/tree/SingularOperand.h"
 #include "registry/CoreValues.h"
 
+namespace guard {
+
 struct CastRecord;
 struct UnaryOperatorRecord;
 struct BinaryOperatorRecord;
@@ -116,3 +118,5 @@ private:
     SingularOperand right_;
     void* result_ = nullptr;
 };
+
+} // namespace guard

@@ -6,6 +6,8 @@
 #include "registry/InspectorInterrupter.h"
 #include "registry/InspectorRegistry.h"
 
+namespace guard {
+
 namespace {
 
 // A value slot that always holds the world value, for a node without operands.
@@ -202,3 +204,5 @@ EvalCode PropertyExpression::run()
         }
     }
 }
+
+} // namespace guard

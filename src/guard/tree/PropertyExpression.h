@@ -15,6 +15,8 @@
 #include "registry/InspectorInterrupter.h"
 #include "registry/InspectorRecords.h"
 
+namespace guard {
+
 class PropertyExpression final : public Expression {
 public:
     PropertyExpression(String phrase, Expression* key, Expression* object)
@@ -105,3 +107,5 @@ private:
     Phase phase_ = Phase::Done;
     bool interruptible_ = false;
 };
+
+} // namespace guard

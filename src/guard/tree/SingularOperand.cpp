@@ -2,6 +2,8 @@
 
 #include "guard/tree/ConstantExpressions.h"
 
+namespace guard {
+
 void SingularOperand::bind(Expression* operand)
 {
     slot_ = nullptr;
@@ -26,3 +28,5 @@ void SingularOperand::bind(Expression* operand)
         break;
     }
 }
+
+} // namespace guard

@@ -7,6 +7,8 @@
 // cursor (no value is code 1); only the calls are saved.
 #include "guard/tree/Expression.h"
 
+namespace guard {
+
 class SingularOperand {
 public:
     // Called after `operand` is bound.
@@ -43,3 +45,5 @@ private:
     Expression* once_ = nullptr;
     ChildCursor cursor_;
 };
+
+} // namespace guard

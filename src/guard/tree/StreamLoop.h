@@ -8,6 +8,8 @@
 #include "guard/tree/PropertyExpression.h"
 #include "guard/tree/StructureExpressions.h"
 
+namespace guard {
+
 template <class Visit>
 EvalCode advanceStreamWhile(Expression* stream, Visit&& visit)
 {
@@ -24,3 +26,5 @@ EvalCode advanceStreamWhile(Expression* stream, Visit&& visit)
         }
     }
 }
+
+} // namespace guard

@@ -8,6 +8,8 @@
 #include "registry/InspectorInterrupter.h"
 #include "registry/InspectorRegistry.h"
 
+namespace guard {
+
 namespace {
 
 constexpr unsigned kInterruptionInterval = 256;
@@ -389,3 +391,5 @@ void ExistsExpression::close()
 {
     value = nullptr;
 }
+
+} // namespace guard

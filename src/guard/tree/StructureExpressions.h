@@ -8,6 +8,8 @@
 #include "guard/tree/NestedStreams.h"
 #include "guard/tree/PropertyExpression.h"
 
+namespace guard {
+
 // `left` evaluated once per value of `object`, with "it" standing for that
 // value: the object outer, the left expression inner. `keyOfPhrase` is set
 // when the node is the key operand of a phrase with a key and an object.
@@ -174,3 +176,5 @@ public:
 private:
     bool result_ = false;
 };
+
+} // namespace guard

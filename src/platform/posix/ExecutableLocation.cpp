@@ -7,6 +7,8 @@
 
 #include "platform/FileErrorMapping.h"
 
+namespace guard {
+
 namespace Platform {
 
 FileLocation executableLocation()
@@ -31,3 +33,5 @@ FileLocation executableDirectory()
 }
 
 } // namespace Platform
+
+} // namespace guard

@@ -5,6 +5,8 @@
 
 #include "platform/FileIOError.h"
 
+namespace guard {
+
 namespace Platform {
 namespace {
 
@@ -143,3 +145,5 @@ void raiseFileError(FileOperation operation, int code, const FileLocation& locat
 }
 
 } // namespace Platform
+
+} // namespace guard

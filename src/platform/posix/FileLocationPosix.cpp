@@ -5,6 +5,8 @@
 #include "platform/FileErrorMapping.h"
 #include "platform/FileLocation.h"
 
+namespace guard {
+
 bool FileLocation::IsExistingDirectory() const
 {
     RequireNonEmpty();
@@ -22,3 +24,5 @@ void FileLocation::CreateDirectory() const
         return;
     Platform::raiseFileError(Platform::FileOperation::Open, code, *this);
 }
+
+} // namespace guard

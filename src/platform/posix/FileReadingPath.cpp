@@ -11,6 +11,8 @@
 
 #include "platform/FileIOError.h"
 
+namespace guard {
+
 namespace Platform {
 
 FileReadingPath::~FileReadingPath()
@@ -117,3 +119,5 @@ void FileReadingPath::ReadExactlyAt(std::uint64_t position, char* begin, char* e
 }
 
 } // namespace Platform
+
+} // namespace guard

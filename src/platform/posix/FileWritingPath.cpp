@@ -11,6 +11,8 @@
 
 #include "platform/FileIOError.h"
 
+namespace guard {
+
 namespace Platform {
 
 void FileWritingPath::Open(const FileLocation& location)
@@ -75,3 +77,5 @@ void FileWritingPath::Flush()
 }
 
 } // namespace Platform
+
+} // namespace guard

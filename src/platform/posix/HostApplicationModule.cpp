@@ -1,5 +1,7 @@
 #include "platform/ModuleTable.h"
 
+namespace guard {
+
 // First byte of the executable's image, placed by the linker. Like a module
 // handle elsewhere, the image's load address names the module for the whole
 // run; it needs no dynamic loader, so a statically linked program has one too.
@@ -13,3 +15,5 @@ ModuleHandle hostApplicationModule()
 }
 
 } // namespace Platform
+
+} // namespace guard

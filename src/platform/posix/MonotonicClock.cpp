@@ -2,6 +2,8 @@
 
 #include <time.h>
 
+namespace guard {
+
 namespace Platform {
 
 std::uint64_t monotonicMicroseconds()
@@ -12,3 +14,5 @@ std::uint64_t monotonicMicroseconds()
 }
 
 } // namespace Platform
+
+} // namespace guard

@@ -2,6 +2,8 @@
 
 #include "platform/ThreadLocalPtr.h"
 
+namespace guard {
+
 namespace Platform {
 namespace {
 
@@ -32,3 +34,5 @@ void*& threadLocalSlot(std::size_t slot) noexcept
 }
 
 } // namespace Platform
+
+} // namespace guard

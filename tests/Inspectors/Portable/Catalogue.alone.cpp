@@ -26,6 +26,8 @@
 #include "registry/InspectorRegistry.h"
 #include "registry/Registration.h"
 
+namespace guard {
+
 namespace {
 
 // How many fields after the row kind name the record (up to its result type).
@@ -327,3 +329,5 @@ TEST(Catalogue, NothingElseIsRegisteredForTheListedTypes)
 }
 
 } // namespace
+
+} // namespace guard

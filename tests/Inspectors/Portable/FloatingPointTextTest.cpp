@@ -7,6 +7,8 @@
 #include "registry/InspectorContext.h"
 #include "registry/StackAllocator.h"
 
+namespace guard {
+
 namespace {
 
 constexpr double kInfinity = HUGE_VAL;
@@ -72,3 +74,5 @@ TEST_F(FloatingPointTextTest, ReadingTheScientificFormGivesTheSameNumber)
 }
 
 } // namespace
+
+} // namespace guard

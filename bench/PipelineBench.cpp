@@ -20,7 +20,7 @@ namespace guard {
 
 namespace {
 
-constexpr std::size_t kChunkSize = 1024;  // the mode's read buffer
+constexpr std::size_t kChunkSize = 1024; // the mode's read buffer
 
 // `count` questions cycling through the small expressions, CR LF ended.
 std::string questionFile(std::int64_t count)

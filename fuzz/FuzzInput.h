@@ -82,9 +82,9 @@ inline const std::string& scratchFolder()
     }();
     static const bool removedAtExit = [] {
         return std::atexit([] {
-            std::error_code ignored;
-            std::filesystem::remove_all(scratchFolder(), ignored);
-        }) == 0;
+                   std::error_code ignored;
+                   std::filesystem::remove_all(scratchFolder(), ignored);
+               }) == 0;
     }();
     (void)removedAtExit;
     return folder;

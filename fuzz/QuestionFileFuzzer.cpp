@@ -48,10 +48,7 @@ std::vector<std::string_view> splitLines(std::string_view answers)
     return lines;
 }
 
-bool startsWith(std::string_view line, std::string_view header)
-{
-    return line.substr(0, header.size()) == header;
-}
+bool startsWith(std::string_view line, std::string_view header) { return line.substr(0, header.size()) == header; }
 
 void checkEscaped(std::string_view line)
 {

@@ -60,9 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Stage stage = Stage::Understanding;
     try {
         evaluator.reset();
-        fuzz::feedInChunks(text, data[0], [](const char* begin, const char* end) {
-            evaluator.lexer().Receive(begin, end);
-        });
+        fuzz::feedInChunks(text, data[0],
+                           [](const char* begin, const char* end) { evaluator.lexer().Receive(begin, end); });
         evaluator.endInput();
         stage = Stage::Conversion;
         evaluator.requireResultType("string", "string");

@@ -2,9 +2,6 @@
 
 namespace guard {
 
-bool InitializeCrypto(const FileLocation&)
-{
-    return true;
-}
+bool InitializeCrypto(const FileLocation&) { return true; }
 
 } // namespace guard

@@ -4,10 +4,7 @@ namespace guard {
 
 namespace {
 
-char foldAscii(char byte) noexcept
-{
-    return byte >= 'A' && byte <= 'Z' ? static_cast<char>(byte - 'A' + 'a') : byte;
-}
+char foldAscii(char byte) noexcept { return byte >= 'A' && byte <= 'Z' ? static_cast<char>(byte - 'A' + 'a') : byte; }
 
 } // namespace
 

@@ -25,9 +25,9 @@
 
 namespace guard {
 
-class ClientComplianceResponseReadFailure {};
-class ClientComplianceDocReadFailure {};
-class ClientComplianceDocBadDocumentType {};
+class ClientComplianceResponseReadFailure { };
+class ClientComplianceDocReadFailure { };
+class ClientComplianceDocBadDocumentType { };
 
 struct ComplianceItem {
     std::string_view designator;

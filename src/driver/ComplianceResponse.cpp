@@ -20,9 +20,9 @@ void writeTextElement(XMLResponseWriter& writer, std::string_view name, std::str
 
 } // namespace
 
-void ComplianceResponse::add(std::string_view designator, std::string_view resultHead,
-                             std::string_view resultTail, std::string_view type, std::uint64_t microseconds,
-                             std::string_view description, std::string_view comment)
+void ComplianceResponse::add(std::string_view designator, std::string_view resultHead, std::string_view resultTail,
+                             std::string_view type, std::uint64_t microseconds, std::string_view description,
+                             std::string_view comment)
 {
     std::size_t offset = results_.size();
     results_.append(resultHead).append(resultTail);

@@ -42,8 +42,7 @@ public:
 
     // Adds an item whose result is `resultHead` followed by `resultTail`.
     void add(std::string_view designator, std::string_view resultHead, std::string_view resultTail,
-             std::string_view type, std::uint64_t microseconds, std::string_view description,
-             std::string_view comment);
+             std::string_view type, std::uint64_t microseconds, std::string_view description, std::string_view comment);
 
     std::size_t size() const { return items_.size(); }
     const Item& item(std::size_t index) const { return items_[index]; }

@@ -155,10 +155,7 @@ void ExpressionMessageMaker::cannotEvaluateNow(const CannotEvaluateNow&)
     append("Cannot evaluate expression now or in this context.");
 }
 
-void ExpressionMessageMaker::inspectorDefinedError(const InspectorDefinedError& e)
-{
-    append(e.text());
-}
+void ExpressionMessageMaker::inspectorDefinedError(const InspectorDefinedError& e) { append(e.text()); }
 
 void ExpressionMessageMaker::userDefinedInspectionError(const UserDefinedInspectionError& e)
 {
@@ -166,10 +163,7 @@ void ExpressionMessageMaker::userDefinedInspectionError(const UserDefinedInspect
     append(e.text());
 }
 
-void ExpressionMessageMaker::noInspectorContext(const NoInspectorContext&)
-{
-    append("No inspector context.");
-}
+void ExpressionMessageMaker::noInspectorContext(const NoInspectorContext&) { append("No inspector context."); }
 
 void ExpressionMessageMaker::valueNotConverted(const ValueNotConverted&)
 {
@@ -186,10 +180,7 @@ void ExpressionMessageMaker::argumentDoesNotExist(const ArgumentDoesNotExist&)
     append("Singular expression refers to nonexistent object.");
 }
 
-void ExpressionMessageMaker::inspectorInterruption(const InspectorInterruption&)
-{
-    append("Inspector interrupted.");
-}
+void ExpressionMessageMaker::inspectorInterruption(const InspectorInterruption&) { append("Inspector interrupted."); }
 
 void ExpressionMessageMaker::inspectorBlacklisted(const InspectorBlacklisted& e)
 {
@@ -215,10 +206,7 @@ void ExpressionMessageMaker::tupleIndexOutOfRange(const TupleIndexOutOfRange& e)
     append(" is out of range.");
 }
 
-void ExpressionMessageMaker::incompatibleTypes(const IncompatibleTypes&)
-{
-    append("Incompatible types.");
-}
+void ExpressionMessageMaker::incompatibleTypes(const IncompatibleTypes&) { append("Incompatible types."); }
 
 void ExpressionMessageMaker::unexpectedCharacter(const UnexpectedCharacter&)
 {
@@ -250,20 +238,11 @@ void ExpressionMessageMaker::stringConstantTooLong(const StringConstantTooLong&)
     append("This expression has a very long string.");
 }
 
-void ExpressionMessageMaker::phraseTooLong(const PhraseTooLong&)
-{
-    append("This expression has a very long phrase.");
-}
+void ExpressionMessageMaker::phraseTooLong(const PhraseTooLong&) { append("This expression has a very long phrase."); }
 
-void ExpressionMessageMaker::wordTooLong(const WordTooLong&)
-{
-    append("This expression has a very long word.");
-}
+void ExpressionMessageMaker::wordTooLong(const WordTooLong&) { append("This expression has a very long word."); }
 
-void ExpressionMessageMaker::parsingFailure(const ParsingFailure&)
-{
-    append("This expression could not be parsed.");
-}
+void ExpressionMessageMaker::parsingFailure(const ParsingFailure&) { append("This expression could not be parsed."); }
 
 void ExpressionMessageMaker::itUsedWithoutWhose(const ItUsedWithoutWhose&)
 {
@@ -287,20 +266,14 @@ void ExpressionMessageMaker::operationNotDefined(const OperationNotDefined& e)
     append("\" is not defined.");
 }
 
-void ExpressionMessageMaker::outOfMemory(const std::bad_alloc&)
-{
-    append("There's not enough memory.");
-}
+void ExpressionMessageMaker::outOfMemory(const std::bad_alloc&) { append("There's not enough memory."); }
 
 void ExpressionMessageMaker::expressionTooDeep(const ExpressionTooDeep&)
 {
     append("This expression is nested too deeply.");
 }
 
-void ExpressionMessageMaker::expressionTooLarge(const ExpressionTooLarge&)
-{
-    append("This expression is too long.");
-}
+void ExpressionMessageMaker::expressionTooLarge(const ExpressionTooLarge&) { append("This expression is too long."); }
 
 void ExpressionMessageMaker::tupleTypeTooLong(const TupleTypeTooLong&)
 {
@@ -323,32 +296,24 @@ void ExpressionMessageMaker::fallback(std::string_view known, std::string_view u
 
 void ExpressionMessageMaker::understandingFallback()
 {
-    fallback("The expression could not be understood: ", "The expression could not be understood for an unknown reason.");
+    fallback("The expression could not be understood: ",
+             "The expression could not be understood for an unknown reason.");
 }
 
-void ExpressionMessageMaker::understandingFallback(const std::exception&)
-{
-    understandingFallback();
-}
+void ExpressionMessageMaker::understandingFallback(const std::exception&) { understandingFallback(); }
 
 void ExpressionMessageMaker::evaluationFallback()
 {
     fallback("The expression could not be evaluated: ", "The expression could not be evaluated for an unknown reason.");
 }
 
-void ExpressionMessageMaker::evaluationFallback(const std::exception&)
-{
-    evaluationFallback();
-}
+void ExpressionMessageMaker::evaluationFallback(const std::exception&) { evaluationFallback(); }
 
 void ExpressionMessageMaker::conversionFallback()
 {
     fallback("The expression could not be converted: ", "The expression could not be converted for an unknown reason.");
 }
 
-void ExpressionMessageMaker::conversionFallback(const std::exception&)
-{
-    conversionFallback();
-}
+void ExpressionMessageMaker::conversionFallback(const std::exception&) { conversionFallback(); }
 
 } // namespace guard

@@ -5,17 +5,13 @@
 namespace guard {
 
 GuardReceiver::GuardReceiver(InspectorContext& context)
-    : saved_(InspectorThread::installContext(&context)),
-      evaluator_(&context),
+    : saved_(InspectorThread::installContext(&context)), evaluator_(&context),
       interrupterPort_(dynamic_cast<InspectorInterrupterPort*>(&context))
 {
     refreshGlobalDependencies();
 }
 
-GuardReceiver::~GuardReceiver()
-{
-    InspectorThread::restoreContext(saved_);
-}
+GuardReceiver::~GuardReceiver() { InspectorThread::restoreContext(saved_); }
 
 void GuardReceiver::reset()
 {
@@ -45,10 +41,7 @@ void GuardReceiver::Receive(const char* begin, const char* end)
     feed(std::string_view(begin, std::size_t(end - begin)));
 }
 
-void GuardReceiver::Finish()
-{
-    feed(")");
-}
+void GuardReceiver::Finish() { feed(")"); }
 
 void GuardReceiver::feed(std::string_view text)
 {
@@ -75,20 +68,11 @@ void GuardReceiver::understand()
     evaluated_ = true;
 }
 
-void GuardReceiver::convert()
-{
-    evaluator_.requireResultType("string", "string");
-}
+void GuardReceiver::convert() { evaluator_.requireResultType("string", "string"); }
 
-const String* GuardReceiver::firstResult()
-{
-    return static_cast<const String*>(evaluator_.firstValue());
-}
+const String* GuardReceiver::firstResult() { return static_cast<const String*>(evaluator_.firstValue()); }
 
-const String* GuardReceiver::nextResult()
-{
-    return static_cast<const String*>(evaluator_.nextValue());
-}
+const String* GuardReceiver::nextResult() { return static_cast<const String*>(evaluator_.nextValue()); }
 
 std::string_view GuardReceiver::typeName() const
 {

@@ -80,14 +80,12 @@ int guardMain(int argc, char** argv)
     CommandLineOptions options = parseOptionWords(argc - kMinArguments, argv + kMinArguments);
 
     constexpr int kPrepared = 0;
-    int prepared = runGuarded(kStartUpExceptionExit,
-                              [] { return prepareProcess() ? kPrepared : kCryptoFailureExit; });
+    int prepared = runGuarded(kStartUpExceptionExit, [] { return prepareProcess() ? kPrepared : kCryptoFailureExit; });
     if (prepared != kPrepared)
         return prepared;
 
-    return runGuarded(kModeExceptionExit, [&] {
-        return runMode(options, FileLocation(argv[1]), FileLocation(argv[2]));
-    });
+    return runGuarded(kModeExceptionExit,
+                      [&] { return runMode(options, FileLocation(argv[1]), FileLocation(argv[2])); });
 }
 
 } // namespace guard

@@ -38,7 +38,7 @@ void QuestionAsker::Text(const char* begin, const char* end)
         output_.Text(begin, end);
 }
 
-void QuestionAsker::LineEnd(std::uint64_t, std::uint64_t) {}
+void QuestionAsker::LineEnd(std::uint64_t, std::uint64_t) { }
 
 void QuestionAsker::writeLine(std::string_view header, std::string_view text, bool escaped)
 {
@@ -56,10 +56,7 @@ void QuestionAsker::writeMessageLine()
         writeLine("E: ", messages_.message(), true);
 }
 
-void QuestionAsker::writeEmptyLine()
-{
-    output_.LineEnd(0, 0);
-}
+void QuestionAsker::writeEmptyLine() { output_.LineEnd(0, 0); }
 
 void QuestionAsker::Finish(std::uint64_t)
 {

@@ -7,10 +7,7 @@ namespace guard {
 
 namespace {
 
-bool isBlank(char byte)
-{
-    return byte == ' ' || byte == '\t';
-}
+bool isBlank(char byte) { return byte == ' ' || byte == '\t'; }
 
 const char* skipBlanks(const char* at, const char* end)
 {
@@ -27,9 +24,8 @@ void writeText(LineReceiver& receiver, std::string_view text)
 
 } // namespace
 
-Questioner::Questioner(LineReceiver& output, LineReceiver& asker) : output_(output), asker_(asker), current_(&output)
-{
-}
+Questioner::Questioner(LineReceiver& output, LineReceiver& asker)
+    : output_(output), asker_(asker), current_(&output) { }
 
 void Questioner::Start(std::uint64_t)
 {
@@ -56,9 +52,7 @@ void Questioner::Text(const char* at, const char* end)
             if (at != end)
                 state_ = State::PassThrough;
             break;
-        case State::Header:
-            at = readHeader(at, end);
-            break;
+        case State::Header: at = readHeader(at, end); break;
         case State::PassThrough:
             current_->Text(at, end);
             at = end;
@@ -136,7 +130,7 @@ void Questioner::Finish(std::uint64_t total)
     if (current_ == &asker_)
         asker_.Finish(0);
     else if (current_ == &output_ && state_ != State::LineStart)
-        output_.LineEnd(total, total);  // every output line ends, the file's last one too
+        output_.LineEnd(total, total); // every output line ends, the file's last one too
     current_ = &output_;
     state_ = State::LineStart;
 }

@@ -1,6 +1,3 @@
 #include "driver/Main.h"
 
-int main(int argc, char** argv)
-{
-    return guard::guardMain(argc, argv);
-}
+int main(int argc, char** argv) { return guard::guardMain(argc, argv); }

@@ -45,10 +45,7 @@ void GuardEvaluator::reset()
     frontEnd_->input().Start();
 }
 
-DataReceiver& GuardEvaluator::lexer()
-{
-    return frontEnd_->input();
-}
+DataReceiver& GuardEvaluator::lexer() { return frontEnd_->input(); }
 
 void GuardEvaluator::endInput()
 {

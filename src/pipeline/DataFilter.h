@@ -19,7 +19,7 @@ public:
     virtual ~DataFilter() = default;
     virtual void Filter(ConstRange& in, MutableRange& out);
     virtual bool IsDrained() { return true; }
-    virtual void Drain(MutableRange&) {}
+    virtual void Drain(MutableRange&) { }
 };
 
 } // namespace guard

@@ -17,10 +17,7 @@ class DataFilterer final : public DataReceiver {
 public:
     static constexpr std::size_t kChunkSize = 1024;
 
-    DataFilterer(DataReceiver& downstream, DataFilter& filter)
-        : downstream_(downstream), filter_(filter)
-    {
-    }
+    DataFilterer(DataReceiver& downstream, DataFilter& filter) : downstream_(downstream), filter_(filter) { }
 
     void Start() override { downstream_.Start(); }
     void Receive(const char* begin, const char* end) override;

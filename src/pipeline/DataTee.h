@@ -13,10 +13,7 @@ template <std::size_t N>
 class DataTee final : public DataReceiver {
 public:
     template <class... Receivers>
-        requires(sizeof...(Receivers) == N)
-    explicit DataTee(Receivers&... receivers) : targets_{&receivers...}
-    {
-    }
+    requires(sizeof...(Receivers) == N) explicit DataTee(Receivers&... receivers) : targets_{&receivers...} { }
 
     void Start() override
     {

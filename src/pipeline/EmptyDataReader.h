@@ -8,7 +8,7 @@ namespace guard {
 class EmptyDataReader final : public DataReader {
 public:
     bool AtEnd() override { return true; }
-    void ReadSome(MutableRange&) override {}
+    void ReadSome(MutableRange&) override { }
 };
 
 } // namespace guard

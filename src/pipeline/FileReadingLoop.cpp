@@ -9,8 +9,7 @@
 
 namespace guard {
 
-void pushFile(const FileLocation& location, DataReceiver& receiver, std::size_t bufferSize,
-              std::uint64_t start)
+void pushFile(const FileLocation& location, DataReceiver& receiver, std::size_t bufferSize, std::uint64_t start)
 {
     Platform::FileReadingPath path;
     path.Open(location);
@@ -35,8 +34,7 @@ void pushFile(const FileLocation& location, DataReceiver& receiver, std::size_t 
     path.Close();
 }
 
-void pushFileLines(const FileLocation& location, LineReceiver& receiver, std::size_t bufferSize,
-                   std::uint64_t start)
+void pushFileLines(const FileLocation& location, LineReceiver& receiver, std::size_t bufferSize, std::uint64_t start)
 {
     LineMaker lines(receiver);
     pushFile(location, lines, bufferSize, start);

@@ -21,8 +21,8 @@ GUARD_EXCEPTION(FileReadingLoopEndOfFileError, DebuggableException);
 
 inline constexpr std::size_t kFileReadingBufferSize = 4096;
 
-void pushFile(const FileLocation& location, DataReceiver& receiver,
-              std::size_t bufferSize = kFileReadingBufferSize, std::uint64_t start = 0);
+void pushFile(const FileLocation& location, DataReceiver& receiver, std::size_t bufferSize = kFileReadingBufferSize,
+              std::uint64_t start = 0);
 
 // The same with a LineMaker in front of `receiver`.
 void pushFileLines(const FileLocation& location, LineReceiver& receiver,

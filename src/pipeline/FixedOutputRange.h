@@ -13,7 +13,7 @@ namespace guard {
 
 class FixedOutputRange {
 public:
-    FixedOutputRange(char* begin, char* end) noexcept : begin_(begin), cursor_(begin), end_(end) {}
+    FixedOutputRange(char* begin, char* end) noexcept : begin_(begin), cursor_(begin), end_(end) { }
     FixedOutputRange(const FixedOutputRange&) = delete;
     FixedOutputRange& operator=(const FixedOutputRange&) = delete;
 
@@ -71,7 +71,7 @@ private:
 template <std::size_t N>
 class FixedBuffer : public FixedOutputRange {
 public:
-    FixedBuffer() noexcept : FixedOutputRange(storage_, storage_ + N) {}
+    FixedBuffer() noexcept : FixedOutputRange(storage_, storage_ + N) { }
 
 private:
     char storage_[N];

@@ -6,9 +6,9 @@ namespace guard {
 
 class IgnoreDataReceiver final : public DataReceiver {
 public:
-    void Start() override {}
-    void Receive(const char*, const char*) override {}
-    void Finish() override {}
+    void Start() override { }
+    void Receive(const char*, const char*) override { }
+    void Finish() override { }
 };
 
 } // namespace guard

@@ -9,10 +9,10 @@ class IgnoreLineReceiver final : public LineReceiver {
 public:
     static IgnoreLineReceiver& Shared();
 
-    void Start(std::uint64_t) override {}
-    void Text(const char*, const char*) override {}
-    void LineEnd(std::uint64_t, std::uint64_t) override {}
-    void Finish(std::uint64_t) override {}
+    void Start(std::uint64_t) override { }
+    void Text(const char*, const char*) override { }
+    void LineEnd(std::uint64_t, std::uint64_t) override { }
+    void Finish(std::uint64_t) override { }
 };
 
 } // namespace guard

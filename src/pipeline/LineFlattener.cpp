@@ -11,15 +11,9 @@ DataReceiver& LineFlattener::downstream()
     return *downstream_;
 }
 
-void LineFlattener::Start(std::uint64_t)
-{
-    downstream().Start();
-}
+void LineFlattener::Start(std::uint64_t) { downstream().Start(); }
 
-void LineFlattener::Text(const char* begin, const char* end)
-{
-    downstream().Receive(begin, end);
-}
+void LineFlattener::Text(const char* begin, const char* end) { downstream().Receive(begin, end); }
 
 void LineFlattener::LineEnd(std::uint64_t, std::uint64_t)
 {

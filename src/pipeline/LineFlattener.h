@@ -14,10 +14,7 @@ namespace guard {
 class LineFlattener final : public LineReceiver {
 public:
     // `lineEnd` must outlive the flattener (a literal, typically).
-    LineFlattener(DataReceiver& downstream, std::string_view lineEnd)
-        : downstream_(&downstream), lineEnd_(lineEnd)
-    {
-    }
+    LineFlattener(DataReceiver& downstream, std::string_view lineEnd) : downstream_(&downstream), lineEnd_(lineEnd) { }
 
     void Attach(DataReceiver& downstream) noexcept { downstream_ = &downstream; }
 

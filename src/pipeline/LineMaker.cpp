@@ -4,10 +4,7 @@ namespace guard {
 
 namespace {
 
-bool isLineBreak(char byte) noexcept
-{
-    return byte == '\r' || byte == '\n';
-}
+bool isLineBreak(char byte) noexcept { return byte == '\r' || byte == '\n'; }
 
 } // namespace
 

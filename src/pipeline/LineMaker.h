@@ -16,7 +16,7 @@ namespace guard {
 
 class LineMaker final : public DataReceiver {
 public:
-    explicit LineMaker(LineReceiver& downstream) : downstream_(downstream) {}
+    explicit LineMaker(LineReceiver& downstream) : downstream_(downstream) { }
 
     void Start() override;
     void Receive(const char* begin, const char* end) override;

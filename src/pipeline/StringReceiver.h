@@ -9,11 +9,11 @@ namespace guard {
 
 class StringReceiver final : public DataReceiver {
 public:
-    explicit StringReceiver(std::string& target) : target_(target) {}
+    explicit StringReceiver(std::string& target) : target_(target) { }
 
     void Start() override { target_.clear(); }
     void Receive(const char* begin, const char* end) override { target_.append(begin, end); }
-    void Finish() override {}
+    void Finish() override { }
 
 private:
     std::string& target_;

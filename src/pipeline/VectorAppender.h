@@ -12,11 +12,11 @@ namespace guard {
 class VectorAppender final : public DataReceiver {
 public:
     VectorAppender() = default;
-    explicit VectorAppender(std::vector<char>& target) : target_(&target) {}
+    explicit VectorAppender(std::vector<char>& target) : target_(&target) { }
 
     void Attach(std::vector<char>& target) noexcept { target_ = &target; }
 
-    void Start() override {}
+    void Start() override { }
     void Receive(const char* begin, const char* end) override
     {
         if (!target_)

@@ -21,8 +21,8 @@ const char* runtimeClassName(const std::type_info& type) noexcept
         if (found != names.end())
             return found->second.c_str();
         int status = 0;
-        std::unique_ptr<char, void (*)(void*)> demangled(
-            abi::__cxa_demangle(type.name(), nullptr, nullptr, &status), std::free);
+        std::unique_ptr<char, void (*)(void*)> demangled(abi::__cxa_demangle(type.name(), nullptr, nullptr, &status),
+                                                         std::free);
         std::string name = "class ";
         name += status == 0 && demangled ? demangled.get() : type.name();
         // The program's own namespace is no part of a class's name as the
@@ -36,9 +36,6 @@ const char* runtimeClassName(const std::type_info& type) noexcept
     }
 }
 
-const char* DebuggableException::what() const noexcept
-{
-    return runtimeClassName(typeid(*this));
-}
+const char* DebuggableException::what() const noexcept { return runtimeClassName(typeid(*this)); }
 
 } // namespace guard

@@ -20,7 +20,7 @@ public:
 // A DebuggableException whose what() is a text fixed when it is made.
 class TextException : public DebuggableException {
 public:
-    explicit TextException(std::string text) : text_(std::move(text)) {}
+    explicit TextException(std::string text) : text_(std::move(text)) { }
     const char* what() const noexcept override { return text_.c_str(); }
 
 private:
@@ -32,7 +32,7 @@ private:
 const char* runtimeClassName(const std::type_info& type) noexcept;
 
 // Declares a small exception class with no data of its own.
-#define GUARD_EXCEPTION(Name, Base) \
-    class Name : public Base {}
+#define GUARD_EXCEPTION(Name, Base)                                                                                    \
+    class Name : public Base { }
 
 } // namespace guard

@@ -36,10 +36,10 @@ private:
     mutable std::string description_;
 };
 
-#define GUARD_FILE_ERROR(Name)              \
-    class Name : public FileIOError {       \
-    public:                                 \
-        using FileIOError::FileIOError;     \
+#define GUARD_FILE_ERROR(Name)                                                                                         \
+    class Name : public FileIOError {                                                                                  \
+    public:                                                                                                            \
+        using FileIOError::FileIOError;                                                                                \
     }
 
 GUARD_FILE_ERROR(FileNotFoundError);

@@ -15,10 +15,10 @@ namespace guard {
 class FileLocation {
 public:
     FileLocation() = default;
-    explicit FileLocation(std::string path) : path_(std::move(path)) {}
-    explicit FileLocation(std::string_view path) : path_(path) {}
-    explicit FileLocation(const char* path) : path_(path) {}
-    FileLocation(const char* begin, const char* end) : path_(begin, end) {}
+    explicit FileLocation(std::string path) : path_(std::move(path)) { }
+    explicit FileLocation(std::string_view path) : path_(path) { }
+    explicit FileLocation(const char* path) : path_(path) { }
+    FileLocation(const char* begin, const char* end) : path_(begin, end) { }
 
     const std::string& Path() const noexcept { return path_; }
     const char* CString() const noexcept { return path_.c_str(); }

@@ -27,12 +27,17 @@ void*& threadLocalSlot(std::size_t slot) noexcept;
 
 struct DoNotDispose {
     template <class T>
-    static void dispose(T*) noexcept {}
+    static void dispose(T*) noexcept
+    {
+    }
 };
 
 struct DisposeByDeleting {
     template <class T>
-    static void dispose(T* object) noexcept { delete object; }
+    static void dispose(T* object) noexcept
+    {
+        delete object;
+    }
 };
 
 template <class Callable>
@@ -52,7 +57,7 @@ protected:
 template <class T, class Policy>
 class ThreadLocalPtr : private CallableBase<void (*)()> {
 public:
-    ThreadLocalPtr() : slot_(Platform::allocateThreadLocalSlot()) {}
+    ThreadLocalPtr() : slot_(Platform::allocateThreadLocalSlot()) { }
     ~ThreadLocalPtr() { Platform::freeThreadLocalSlot(slot_); }
     ThreadLocalPtr(const ThreadLocalPtr&) = delete;
     ThreadLocalPtr& operator=(const ThreadLocalPtr&) = delete;

@@ -24,10 +24,13 @@ struct String {
     std::uint32_t length = 0;
 
     constexpr String() = default;
-    constexpr String(const char* bytes, std::uint32_t count) : data(bytes), length(count) {}
+    constexpr String(const char* bytes, std::uint32_t count) : data(bytes), length(count) { }
     // A string over static text (a literal or other text that outlives the run).
     template <std::size_t N>
-    static constexpr String literal(const char (&text)[N]) { return String(text, N - 1); }
+    static constexpr String literal(const char (&text)[N])
+    {
+        return String(text, N - 1);
+    }
 
     std::string_view view() const { return std::string_view(data, length); }
     const char* begin() const { return data; }
@@ -44,16 +47,10 @@ struct String {
     static String join(std::initializer_list<std::string_view> parts);
 };
 
-inline bool operator==(const String& a, const String& b)
-{
-    return a.view() == b.view();
-}
+inline bool operator==(const String& a, const String& b) { return a.view() == b.view(); }
 
 // Byte-wise order, a shorter string first on a common prefix.
-inline bool operator<(const String& a, const String& b)
-{
-    return a.view() < b.view();
-}
+inline bool operator<(const String& a, const String& b) { return a.view() < b.view(); }
 
 // The implicit direct object of global properties and the empty tuple.
 struct World {

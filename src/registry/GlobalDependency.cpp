@@ -24,15 +24,9 @@ GlobalDependencyRecord* registerGlobalDependency(void* block, std::size_t blockS
     return record;
 }
 
-std::size_t globalDependencyCount()
-{
-    return dependencyCount;
-}
+std::size_t globalDependencyCount() { return dependencyCount; }
 
-const GlobalDependencyRecord& globalDependency(std::size_t index)
-{
-    return *dependencies[index];
-}
+const GlobalDependencyRecord& globalDependency(std::size_t index) { return *dependencies[index]; }
 
 void addDependency(HashAccumulator& accumulator, const GlobalDependencyRecord& dependency)
 {
@@ -50,9 +44,6 @@ void refreshGlobalDependencies()
     snapshot = values;
 }
 
-HashAccumulator globalDependencySnapshot()
-{
-    return snapshot;
-}
+HashAccumulator globalDependencySnapshot() { return snapshot; }
 
 } // namespace guard

@@ -15,17 +15,17 @@
 namespace guard {
 
 template <class T>
-struct GuardType;  // deliberately undefined: every value type needs a specialisation
+struct GuardType; // deliberately undefined: every value type needs a specialisation
 
 template <class T>
-concept GuardValue = requires { GuardType<T>::name; };
+concept GuardValue = requires
+{
+    GuardType<T>::name;
+};
 
 namespace GuardTypeDetail {
 
-constexpr std::size_t length(const char* text)
-{
-    return std::char_traits<char>::length(text);
-}
+constexpr std::size_t length(const char* text) { return std::char_traits<char>::length(text); }
 
 template <std::size_t N>
 constexpr void append(std::array<char, N>& to, std::size_t& at, const char* text)

@@ -18,10 +18,10 @@ namespace guard {
 
 // Where the operands of a property come from.
 enum class Shape {
-    Global,   // phrase                 f()
-    Keyed,    // phrase KEY             f(key)
-    Of,       // phrase of X            f(object)
-    KeyedOf,  // phrase KEY of X        f(key, object)
+    Global,  // phrase                 f()
+    Keyed,   // phrase KEY             f(key)
+    Of,      // phrase of X            f(object)
+    KeyedOf, // phrase KEY of X        f(key, object)
 };
 
 constexpr bool hasKey(Shape shape) { return shape == Shape::Keyed || shape == Shape::KeyedOf; }
@@ -40,7 +40,8 @@ struct Signature<R (*)(A...)> {
     static constexpr std::size_t arity = sizeof...(A);
 };
 template <class R, class... A>
-struct Signature<R (*)(A...) noexcept> : Signature<R (*)(A...)> {};
+struct Signature<R (*)(A...) noexcept> : Signature<R (*)(A...)> {
+};
 
 // A member function of a state class: bool (S::*)(R& out, A...).
 template <class M>
@@ -53,11 +54,14 @@ struct MemberSignature<bool (S::*)(R&, A...)> {
     static constexpr std::size_t arity = sizeof...(A);
 };
 template <class S, class R, class... A>
-struct MemberSignature<bool (S::*)(R&, A...) noexcept> : MemberSignature<bool (S::*)(R&, A...)> {};
+struct MemberSignature<bool (S::*)(R&, A...) noexcept> : MemberSignature<bool (S::*)(R&, A...)> {
+};
 template <class S, class R, class... A>
-struct MemberSignature<bool (S::*)(R&, A...) const> : MemberSignature<bool (S::*)(R&, A...)> {};
+struct MemberSignature<bool (S::*)(R&, A...) const> : MemberSignature<bool (S::*)(R&, A...)> {
+};
 template <class S, class R, class... A>
-struct MemberSignature<bool (S::*)(R&, A...) const noexcept> : MemberSignature<bool (S::*)(R&, A...)> {};
+struct MemberSignature<bool (S::*)(R&, A...) const noexcept> : MemberSignature<bool (S::*)(R&, A...)> {
+};
 
 template <class S, class... A>
 struct MemberSignature<void (S::*)(A...)> {
@@ -146,10 +150,9 @@ bool property(void* result, const void* key, const void* object, void*, const vo
     using S = Signature<decltype(F)>;
     if (!result)
         return true;
-    return Stored<typename S::Result>::store(
-        result, withOperands<shape, typename S::Arguments>(key, object, [](const auto&... operands) {
-            return F(operands...);
-        }));
+    return Stored<typename S::Result>::store(result,
+                                             withOperands<shape, typename S::Arguments>(
+                                                 key, object, [](const auto&... operands) { return F(operands...); }));
 }
 
 // A cast or a unary operator: one operand, in both value places.
@@ -198,9 +201,8 @@ bool iteratedFirst(void* result, const void* key, const void* object, void* stat
         return true;
     auto& self = *static_cast<State*>(state);
     auto& out = *static_cast<typename S::Result*>(result);
-    return withOperands<shape, typename S::Arguments>(key, object, [&](const auto&... operands) {
-        return self.first(out, operands...);
-    });
+    return withOperands<shape, typename S::Arguments>(
+        key, object, [&](const auto&... operands) { return self.first(out, operands...); });
 }
 
 template <class State>
@@ -212,10 +214,7 @@ bool iteratedNext(void* result, const void*, const void*, void* state, const voi
     return static_cast<State*>(state)->next(*static_cast<typename S::Result*>(result));
 }
 
-inline bool answerNothing(void*, const void*, const void*, void*, const void*)
-{
-    return false;
-}
+inline bool answerNothing(void*, const void*, const void*, void*, const void*) { return false; }
 
 // Aggregates: a fresh State at the start, add() per source value (with the
 // key first when it has one), then result(out), or first(out) and next(out)
@@ -241,7 +240,10 @@ bool aggregateAdd(void*, const void* key, const void* object, void* state, const
 }
 
 template <class State>
-concept PluralResult = requires { &State::first; };
+concept PluralResult = requires
+{
+    &State::first;
+};
 
 template <class State>
 auto aggregateResultSignature()

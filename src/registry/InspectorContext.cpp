@@ -14,22 +14,13 @@ ThreadLocalPtr<StackAllocatorBase, DoNotDispose> currentAllocatorSlot;
 
 DoNotInterrupt DoNotInterrupt::instance;
 
-const char* InspectorInterruption::what() const noexcept
-{
-    return runtimeClassName(typeid(*this));
-}
+const char* InspectorInterruption::what() const noexcept { return runtimeClassName(typeid(*this)); }
 
 namespace InspectorThread {
 
-InspectorContext* currentContext()
-{
-    return currentContextSlot.get();
-}
+InspectorContext* currentContext() { return currentContextSlot.get(); }
 
-StackAllocatorBase* currentAllocatorOrNull()
-{
-    return currentAllocatorSlot.get();
-}
+StackAllocatorBase* currentAllocatorOrNull() { return currentAllocatorSlot.get(); }
 
 SavedContext installContext(InspectorContext* context)
 {
@@ -54,10 +45,7 @@ StackAllocatorBase* installAllocator(StackAllocatorBase* allocator)
     return previous;
 }
 
-void restoreAllocator(StackAllocatorBase* previous)
-{
-    currentAllocatorSlot.set(previous);
-}
+void restoreAllocator(StackAllocatorBase* previous) { currentAllocatorSlot.set(previous); }
 
 InspectorInterrupter& currentInterrupter()
 {

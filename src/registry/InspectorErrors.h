@@ -31,7 +31,7 @@ public:
 class UserDefinedInspectionError : public DebuggableException {
 public:
     static constexpr std::size_t kMaxText = 1024;
-    explicit UserDefinedInspectionError(std::string_view text) : text_(text.substr(0, kMaxText)) {}
+    explicit UserDefinedInspectionError(std::string_view text) : text_(text.substr(0, kMaxText)) { }
     const std::string& text() const { return text_; }
 
 private:

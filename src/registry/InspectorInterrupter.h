@@ -27,7 +27,7 @@ public:
 class DoNotInterrupt final : public InspectorInterrupter {
 public:
     bool keepGoing() override { return true; }
-    void interrupt() override {}
+    void interrupt() override { }
     static DoNotInterrupt instance;
 };
 
@@ -47,10 +47,7 @@ InspectorInterrupter& currentInterrupter();
 
 // True when the current interrupter can stop an evaluation at all; callers
 // in hot loops ask once and skip interruption points otherwise.
-inline bool interruptible()
-{
-    return &currentInterrupter() != &DoNotInterrupt::instance;
-}
+inline bool interruptible() { return &currentInterrupter() != &DoNotInterrupt::instance; }
 
 inline void interruptionPoint()
 {

@@ -21,8 +21,7 @@
 
 namespace guard {
 
-using InspectorAdapter = bool (*)(void* result, const void* key, const void* object, void* state,
-                                  const void* context);
+using InspectorAdapter = bool (*)(void* result, const void* key, const void* object, void* state, const void* context);
 using StateFunction = void (*)(void* state);
 // Adds the global dependencies of an inspector to an accumulator.
 using DependencyFunction = void (*)(HashAccumulator& accumulator);
@@ -37,17 +36,17 @@ struct PropertyRecord {
     const TypeRecord* resultType = nullptr;  // resolved when the registry is built
     DependencyFunction dependency = nullptr; // null: volatile, never reused
     std::uint32_t stateSize = 1;
-    StateFunction constructState = nullptr;  // null: nothing to do
+    StateFunction constructState = nullptr; // null: nothing to do
     StateFunction destroyState = nullptr;
-    InspectorAdapter start = nullptr;        // aggregates: once before the operands
+    InspectorAdapter start = nullptr; // aggregates: once before the operands
     InspectorAdapter startNext = nullptr;
-    InspectorAdapter perOperand = nullptr;   // every kind: per operand value
+    InspectorAdapter perOperand = nullptr; // every kind: per operand value
     InspectorAdapter perOperandNext = nullptr;
-    InspectorAdapter end = nullptr;          // aggregates: once after the operands
+    InspectorAdapter end = nullptr; // aggregates: once after the operands
     InspectorAdapter endNext = nullptr;
     const void* context = nullptr;
     PropertyKind kind = PropertyKind::Plain;
-    bool iterated = false;                   // plural properties and aggregates
+    bool iterated = false; // plural properties and aggregates
     const char* singularName = nullptr;
     const char* pluralName = nullptr;
     const char* keyTypeName = "";

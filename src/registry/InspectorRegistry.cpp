@@ -47,7 +47,7 @@ const TypeRecord* commonType(const TypeRecord* a, const TypeRecord* b)
     return forEachBase(a, [&](const TypeRecord* t) { return isSameOrDerived(b, t); });
 }
 
-InspectorRegistry::InspectorRegistry() : tuples_(std::make_unique<TupleTypes>()) {}
+InspectorRegistry::InspectorRegistry() : tuples_(std::make_unique<TupleTypes>()) { }
 InspectorRegistry::~InspectorRegistry() = default;
 
 InspectorRegistry& InspectorRegistry::get()
@@ -236,13 +236,12 @@ PropertyLookup InspectorRegistry::findProperty(const TypeRecord* objectType, std
         if (!t->tables)
             continue;
         const auto& entries = t->tables->properties;
-        auto [from, to] = std::equal_range(entries.begin(), entries.end(), name,
-                                           [](const auto& a, const auto& b) {
-                                               if constexpr (std::is_same_v<std::decay_t<decltype(a)>, PropertyEntry>)
-                                                   return a.name < b;
-                                               else
-                                                   return a < b.name;
-                                           });
+        auto [from, to] = std::equal_range(entries.begin(), entries.end(), name, [](const auto& a, const auto& b) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(a)>, PropertyEntry>)
+                return a.name < b;
+            else
+                return a < b.name;
+        });
         for (const TypeRecord* u = keyType; u; u = u->base)
             for (auto entry = from; entry != to; ++entry)
                 if (entry->keyType == u) {
@@ -291,7 +290,8 @@ const BinaryOperatorRecord* InspectorRegistry::findBinaryOperator(const TypeReco
         throw OperationNotDefined(binaryOperatorName(index));
     // ...then the most specific right type for that left type or its bases.
     const TypeRecord* mostSpecificRight = forEachBase(right, [&](const TypeRecord* r) {
-        return forEachBase(mostSpecificLeft, [&](const TypeRecord* l) { return registered(l, r) != nullptr; }) != nullptr;
+        return forEachBase(mostSpecificLeft, [&](const TypeRecord* l) { return registered(l, r) != nullptr; }) !=
+            nullptr;
     });
     const BinaryOperatorRecord* record = registered(mostSpecificLeft, mostSpecificRight);
     if (!record)

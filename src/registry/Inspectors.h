@@ -37,12 +37,12 @@ struct InspectorRow {
         HashFunction hash;
     };
 
-    constexpr InspectorRow() : kind(Kind::Type), type{nullptr, 0, nullptr, nullptr} {}
-    constexpr InspectorRow(TypeFields fields) : kind(Kind::Type), type(fields) {}
-    constexpr InspectorRow(const PropertyRecord& record) : kind(Kind::Property), property(record) {}
-    constexpr InspectorRow(const CastRecord& record) : kind(Kind::Cast), cast(record) {}
-    constexpr InspectorRow(const BinaryOperatorRecord& record) : kind(Kind::BinaryOperator), binary(record) {}
-    constexpr InspectorRow(const UnaryOperatorRecord& record) : kind(Kind::UnaryOperator), unary(record) {}
+    constexpr InspectorRow() : kind(Kind::Type), type{nullptr, 0, nullptr, nullptr} { }
+    constexpr InspectorRow(TypeFields fields) : kind(Kind::Type), type(fields) { }
+    constexpr InspectorRow(const PropertyRecord& record) : kind(Kind::Property), property(record) { }
+    constexpr InspectorRow(const CastRecord& record) : kind(Kind::Cast), cast(record) { }
+    constexpr InspectorRow(const BinaryOperatorRecord& record) : kind(Kind::BinaryOperator), binary(record) { }
+    constexpr InspectorRow(const UnaryOperatorRecord& record) : kind(Kind::UnaryOperator), unary(record) { }
 
     // The inspector's result is never reused: it may change between calls.
     constexpr InspectorRow isVolatile() const { return dependingOn(nullptr); }
@@ -84,7 +84,7 @@ void hashValue(HashAccumulator& accumulator, const void* value)
 template <class T>
 constexpr HashFunction hashFunction()
 {
-    if constexpr (requires(HashAccumulator& a, const T& v) { GuardType<T>::hash(a, v); })
+    if constexpr (requires(HashAccumulator & a, const T& v) { GuardType<T>::hash(a, v); })
         return &hashValue<T>;
     else
         return nullptr;
@@ -228,12 +228,13 @@ constexpr auto joinRows(const std::array<InspectorRow, N>&... parts)
 
 // Registers a std::array of rows (such as a bundle's) at start-up.
 #define GUARD_INSPECTOR_ARRAY(...) GUARD_INSPECTOR_ARRAY_AT(__COUNTER__, __VA_ARGS__)
-#define GUARD_INSPECTOR_ARRAY_AT(n, ...)                                                              \
-    namespace {                                                                                     \
-    constexpr auto GUARD_CONCAT(guardRows, n) = __VA_ARGS__;                                        \
-    RegistrationBlock GUARD_CONCAT(guardBlocks, n)[GUARD_CONCAT(guardRows, n).size()];              \
-    [[maybe_unused]] const bool GUARD_CONCAT(guardRegistered, n) = registerRows(                    \
-        GUARD_CONCAT(guardRows, n).data(), GUARD_CONCAT(guardBlocks, n), GUARD_CONCAT(guardRows, n).size()); \
+#define GUARD_INSPECTOR_ARRAY_AT(n, ...)                                                                               \
+    namespace {                                                                                                        \
+    constexpr auto GUARD_CONCAT(guardRows, n) = __VA_ARGS__;                                                           \
+    RegistrationBlock GUARD_CONCAT(guardBlocks, n)[GUARD_CONCAT(guardRows, n).size()];                                 \
+    [[maybe_unused]] const bool GUARD_CONCAT(guardRegistered, n) = registerRows(GUARD_CONCAT(guardRows, n).data(),     \
+                                                                                GUARD_CONCAT(guardBlocks, n),          \
+                                                                                GUARD_CONCAT(guardRows, n).size());    \
     }
 
 } // namespace guard

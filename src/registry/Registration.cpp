@@ -43,9 +43,9 @@ Record* placeRecord(void* block, std::size_t blockSize, const Record& fields)
 
 } // namespace
 
-void destroyNothing(void*) {}
+void destroyNothing(void*) { }
 
-void dependsOnOperandsOnly(HashAccumulator&) {}
+void dependsOnOperandsOnly(HashAccumulator&) { }
 
 TypeRecord* registerType(void* block, std::size_t blockSize, const char* name, std::uint32_t valueSize,
                          DestroyFunction destroy, const char* baseName, HashFunction hash)
@@ -91,8 +91,8 @@ void markRegistryBuilt() { stale = false; }
 namespace {
 
 constexpr const char* kBinaryNames[kBinaryOperatorCount] = {
-    "plus", "minus", "times", "divide", "mod", "concatenate",
-    "equal", "less than", "less than or equal", "starts with", "ends with", "contains",
+    "plus",        "minus",     "times",    "divide", "mod", "concatenate", "equal", "less than", "less than or equal",
+    "starts with", "ends with", "contains",
 };
 constexpr const char* kBinarySymbols[kBinaryOperatorCount] = {
     "+", "-", "*", "/", "%", "&", "=", "<", "<=", "starts with", "ends with", "contains",

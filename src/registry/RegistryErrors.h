@@ -19,7 +19,7 @@ namespace guard {
 class OperationNotDefined : public DebuggableException {
 public:
     static constexpr std::size_t kMaxName = 256;
-    explicit OperationNotDefined(std::string_view name) : name_(name.substr(0, kMaxName)) {}
+    explicit OperationNotDefined(std::string_view name) : name_(name.substr(0, kMaxName)) { }
     const std::string& name() const { return name_; }
 
 private:
@@ -28,7 +28,7 @@ private:
 
 class InspectorBlacklisted : public DebuggableException {
 public:
-    explicit InspectorBlacklisted(std::string description) : description_(std::move(description)) {}
+    explicit InspectorBlacklisted(std::string description) : description_(std::move(description)) { }
     const std::string& description() const { return description_; }
 
 private:

@@ -72,7 +72,7 @@ private:
     void makeCurrent(Chunk* chunk);
 
     Chunk* current_;
-    char* begin_;  // the current chunk's data
+    char* begin_; // the current chunk's data
     char* end_;
     char* position_;
     Chunk* spare_ = nullptr;
@@ -83,7 +83,7 @@ private:
 template <std::size_t Bytes>
 class InlineStackAllocator : public StackAllocatorBase {
 public:
-    InlineStackAllocator() : StackAllocatorBase(buffer_, Bytes) {}
+    InlineStackAllocator() : StackAllocatorBase(buffer_, Bytes) { }
 
 private:
     alignas(16) char buffer_[Bytes];

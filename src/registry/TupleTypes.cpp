@@ -24,7 +24,7 @@ struct InspectorRegistry::TupleTypes::Tuple {
     TypeRecord record;
     std::string name;
     TypeTables tables;
-    BinaryOperatorRecord comparisons[3];  // "=", "<", "<="
+    BinaryOperatorRecord comparisons[3]; // "=", "<", "<="
     CastRecord stringCast;
     // What the tuple's own inspectors call for the first element, and for
     // the rest when it is a tuple (null at the end of the tuple).

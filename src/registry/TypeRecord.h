@@ -20,12 +20,12 @@ struct TypeRecord {
     const char* name = nullptr;
     std::uint32_t valueSize = 0;
     DestroyFunction destroy = nullptr;
-    HashFunction hash = nullptr;       // null: values of the type cannot be signed
-    const TypeRecord* base = nullptr;  // resolved from baseName when the registry is built
-    bool undefined = false;            // set on "undefined": compatible with every type
+    HashFunction hash = nullptr;      // null: values of the type cannot be signed
+    const TypeRecord* base = nullptr; // resolved from baseName when the registry is built
+    bool undefined = false;           // set on "undefined": compatible with every type
     const char* baseName = nullptr;
     TypeRecord* nextRegistered = nullptr;
-    TypeTables* tables = nullptr;      // property, cast and operator tables, built with the registry
+    TypeTables* tables = nullptr; // property, cast and operator tables, built with the registry
     // For tuple types: the first element's type and the rest (a tuple type,
     // or the world type at the end). Null for every other type.
     const TypeRecord* tupleFirst = nullptr;

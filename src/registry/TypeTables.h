@@ -11,10 +11,10 @@
 namespace guard {
 
 struct PropertyEntry {
-    std::string_view name;          // singular or plural phrase
-    const TypeRecord* keyType;      // the world type when there is no key
+    std::string_view name;     // singular or plural phrase
+    const TypeRecord* keyType; // the world type when there is no key
     const PropertyRecord* record;
-    bool plural;                    // made from the plural phrase
+    bool plural; // made from the plural phrase
     bool blocked;
 };
 
@@ -25,8 +25,8 @@ struct CastEntry {
 };
 
 struct TypeTables {
-    std::vector<PropertyEntry> properties;  // by name, then key type identity
-    std::vector<CastEntry> casts;           // by name, registration order among equals
+    std::vector<PropertyEntry> properties; // by name, then key type identity
+    std::vector<CastEntry> casts;          // by name, registration order among equals
     const UnaryOperatorRecord* unary = nullptr;
     std::vector<const BinaryOperatorRecord*> binary[kBinaryOperatorCount];
 };

@@ -7,16 +7,16 @@ namespace guard {
 
 class CharacterLexeme final : public Lexeme {
 public:
-    explicit CharacterLexeme(CharacterLexemeAcceptor& acceptor) : acceptor_(acceptor) {}
+    explicit CharacterLexeme(CharacterLexemeAcceptor& acceptor) : acceptor_(acceptor) { }
 
     void Accept(TextOffset start, TextOffset position, LexemeCursor& cursor) override
     {
         if (start != position)
-            return;  // the byte was taken from an earlier chunk
+            return; // the byte was taken from an earlier chunk
         unsigned char byte = static_cast<unsigned char>(*cursor.next++);
         acceptor_.AcceptCharacter(start, start + 1, byte);
     }
-    void End(TextOffset, TextOffset) override {}
+    void End(TextOffset, TextOffset) override { }
 
 private:
     CharacterLexemeAcceptor& acceptor_;

@@ -20,7 +20,7 @@ template <class Automaton>
 struct GrammarRule {
     using Action = void (Automaton::*)();
 
-    Action action;  // null: no semantic action
+    Action action; // null: no semantic action
     std::uint16_t length;
     GrammarSymbol left;
 };
@@ -29,9 +29,9 @@ struct GrammarRule {
 // from the end node itself.
 template <class Automaton>
 struct RuleNode {
-    GrammarSymbol expected;          // the end symbol on an end node
-    const RuleNode* child;           // the node for the next symbol; null on an end node
-    const RuleNode* sibling;         // the next alternative at this depth
+    GrammarSymbol expected;  // the end symbol on an end node
+    const RuleNode* child;   // the node for the next symbol; null on an end node
+    const RuleNode* sibling; // the next alternative at this depth
     GrammarRule<Automaton> rule;
 
     bool isEnd() const { return child == nullptr; }

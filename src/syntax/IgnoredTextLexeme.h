@@ -7,10 +7,13 @@ namespace guard {
 
 class IgnoredTextLexeme final : public Lexeme {
 public:
-    explicit IgnoredTextLexeme(const CharacterSet& set) : set_(set) {}
+    explicit IgnoredTextLexeme(const CharacterSet& set) : set_(set) { }
 
-    void Accept(TextOffset, TextOffset, LexemeCursor& cursor) override { cursor.next = set_.skip(cursor.next, cursor.end); }
-    void End(TextOffset, TextOffset) override {}
+    void Accept(TextOffset, TextOffset, LexemeCursor& cursor) override
+    {
+        cursor.next = set_.skip(cursor.next, cursor.end);
+    }
+    void End(TextOffset, TextOffset) override { }
 
 private:
     const CharacterSet& set_;

@@ -28,7 +28,7 @@ struct LexemeCursor {
 class Lexeme {
 public:
     virtual ~Lexeme() = default;
-    virtual void Begin(TextOffset /*start*/) {}
+    virtual void Begin(TextOffset /*start*/) { }
     virtual void Accept(TextOffset start, TextOffset position, LexemeCursor& cursor) = 0;
     virtual void End(TextOffset start, TextOffset position) = 0;
 };

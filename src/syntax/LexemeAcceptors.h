@@ -15,7 +15,7 @@ namespace guard {
 class EndLexemeAcceptor {
 public:
     virtual ~EndLexemeAcceptor() = default;
-    virtual void ResetInput() {}
+    virtual void ResetInput() { }
     virtual void EndInput(TextOffset position) = 0;
 };
 
@@ -38,7 +38,7 @@ class TextLexemeAcceptor {
 public:
     virtual ~TextLexemeAcceptor() = default;
     virtual void AcceptText(TextOffset start, TextOffset position, const char* run, const char* runEnd) = 0;
-    virtual void EndText(TextOffset /*start*/, TextOffset /*end*/) {}
+    virtual void EndText(TextOffset /*start*/, TextOffset /*end*/) { }
 };
 
 // Words looked up in a table of reserved words; `Action` is whatever the

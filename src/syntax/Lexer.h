@@ -17,7 +17,7 @@ namespace guard {
 
 class Lexer : public DataReceiver {
 public:
-    explicit Lexer(EndLexemeAcceptor& endAcceptor) : endAcceptor_(endAcceptor) {}
+    explicit Lexer(EndLexemeAcceptor& endAcceptor) : endAcceptor_(endAcceptor) { }
 
     void Start() override;
     void Receive(const char* begin, const char* end) override;

@@ -43,10 +43,9 @@ private:
     void AcceptWord(TextOffset start, TextOffset end, const char* text, const char* textEnd) override
     {
         std::string_view word(text, std::size_t(textEnd - text));
-        auto found = std::lower_bound(table_.begin(), table_.end(), word,
-                                      [](const ReservedWord<Action>& entry, std::string_view key) {
-                                          return entry.spelling < key;
-                                      });
+        auto found = std::lower_bound(
+            table_.begin(), table_.end(), word,
+            [](const ReservedWord<Action>& entry, std::string_view key) { return entry.spelling < key; });
         if (found != table_.end() && found->spelling == word)
             acceptor_.AcceptReservedWord(start, end, found->action, found->extra);
         else

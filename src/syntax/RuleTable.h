@@ -36,7 +36,7 @@ public:
         std::size_t nodeCount = 0;
         for (const Definition& rule : rules)
             nodeCount += rule.right.size();
-        nodes_.reserve(nodeCount);  // no reallocation: nodes point at each other
+        nodes_.reserve(nodeCount); // no reallocation: nodes point at each other
         for (const Definition& rule : rules)
             add(rule);
     }

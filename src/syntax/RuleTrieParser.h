@@ -110,8 +110,7 @@ private:
     // symbol, else at the start of the rules that begin with it.
     const Node* goTo(GrammarSymbol symbol) const
     {
-        const Node* next =
-            (!stack_.empty() && stack_.top()->expected == symbol) ? stack_.top()->child : slots_[symbol];
+        const Node* next = (!stack_.empty() && stack_.top()->expected == symbol) ? stack_.top()->child : slots_[symbol];
         if (!next)
             throw ParsingFailure();
         return next;

@@ -19,7 +19,7 @@ class SegmentedStack {
     static_assert(InlineCount > 0);
 
 public:
-    SegmentedStack() : top_(inline_) {}
+    SegmentedStack() : top_(inline_) { }
     ~SegmentedStack()
     {
         while (block_ != &first_) {

@@ -27,7 +27,7 @@ struct SpellingRange;
 
 struct SpellingTable {
     std::span<const GuardSpelling> entries;
-    const SpellingRange* byFirstByte;  // 256 ranges of depth 1
+    const SpellingRange* byFirstByte; // 256 ranges of depth 1
 };
 
 struct SpellingRange {
@@ -46,7 +46,7 @@ struct SpellingRange {
 
     SpellingRange narrowed(const SpellingTable& table, unsigned char byte) const
     {
-        if (depth == 0)  // the whole table
+        if (depth == 0) // the whole table
             return table.byFirstByte[byte];
         return narrowed(table.entries, byte);
     }
@@ -78,7 +78,7 @@ struct SpellingRange {
         // Every entry in [from, high) is longer than `depth`.
         auto byteOf = [&](std::uint16_t entry) { return static_cast<unsigned char>(table[entry].spelling[depth]); };
         std::uint16_t first = from, last = high;
-        while (first < last) {  // first entry whose byte is not below `byte`
+        while (first < last) { // first entry whose byte is not below `byte`
             std::uint16_t middle = std::uint16_t(first + (last - first) / 2);
             if (byteOf(middle) < byte)
                 first = std::uint16_t(middle + 1);
@@ -87,7 +87,7 @@ struct SpellingRange {
         }
         std::uint16_t end = first;
         last = high;
-        while (end < last) {  // first entry whose byte is above `byte`
+        while (end < last) { // first entry whose byte is above `byte`
             std::uint16_t middle = std::uint16_t(end + (last - end) / 2);
             if (byteOf(middle) <= byte)
                 end = std::uint16_t(middle + 1);

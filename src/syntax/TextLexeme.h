@@ -10,7 +10,7 @@ namespace guard {
 
 class TextLexeme final : public Lexeme {
 public:
-    TextLexeme(const CharacterSet& set, TextLexemeAcceptor& acceptor) : set_(set), acceptor_(acceptor) {}
+    TextLexeme(const CharacterSet& set, TextLexemeAcceptor& acceptor) : set_(set), acceptor_(acceptor) { }
 
     void Accept(TextOffset start, TextOffset position, LexemeCursor& cursor) override
     {

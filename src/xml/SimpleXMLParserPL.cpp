@@ -39,9 +39,7 @@ void SimpleXMLParserPL::Step(char c)
         else
             entity_ += c;
         break;
-    case TagName:
-        StepTagName(c);
-        break;
+    case TagName: StepTagName(c); break;
     case EndTag:
         if (c == '>')
             TransitionTo(Text);
@@ -91,9 +89,7 @@ void SimpleXMLParserPL::Step(char c)
         else
             dashes_ = 0;
         break;
-    case CData:
-        StepCData(c);
-        break;
+    case CData: StepCData(c); break;
     }
 }
 
@@ -104,12 +100,8 @@ void SimpleXMLParserPL::StepTagName(char c)
         if (!tagName_.empty())
             TransitionTo(BetweenAttributes);
         break;
-    case '/':
-        state_ = EndTag;
-        break;
-    case '>':
-        TransitionTo(Text);
-        break;
+    case '/': state_ = EndTag; break;
+    case '>': TransitionTo(Text); break;
     case '-':
         if (++dashes_ == 2) {
             state_ = Comment;
@@ -152,9 +144,7 @@ void SimpleXMLParserPL::Leave(State next)
 {
     switch (state_) {
     case Text:
-    case CData:
-        FlushText();
-        break;
+    case CData: FlushText(); break;
     case EntityInText:
         entity_ += ';';
         handler_->Characters(DecodeXMLEntity(entity_));
@@ -177,17 +167,14 @@ void SimpleXMLParserPL::Leave(State next)
         if (next != EntityInValue)
             ++attributeCount_;
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
 void SimpleXMLParserPL::Enter(State next)
 {
     switch (next) {
-    case EntityInText:
-        entity_.assign(1, '&');
-        break;
+    case EntityInText: entity_.assign(1, '&'); break;
     case TagName:
         dashes_ = 0;
         tagName_.clear();
@@ -203,11 +190,8 @@ void SimpleXMLParserPL::Enter(State next)
         attributeValue_->clear();
         break;
     }
-    case AttributeName:
-        *attributeName_ += current_;
-        break;
-    default:
-        break;
+    case AttributeName: *attributeName_ += current_; break;
+    default: break;
     }
 }
 

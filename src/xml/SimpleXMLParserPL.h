@@ -31,16 +31,16 @@ namespace guard {
 
 class SimpleXMLParserPL : public XMLHandler {
 public:
-    SimpleXMLParserPL() : handler_(this) {}
-    explicit SimpleXMLParserPL(XMLHandler& handler) : handler_(&handler) {}
+    SimpleXMLParserPL() : handler_(this) { }
+    explicit SimpleXMLParserPL(XMLHandler& handler) : handler_(&handler) { }
     SimpleXMLParserPL(const SimpleXMLParserPL&) = delete;
     SimpleXMLParserPL& operator=(const SimpleXMLParserPL&) = delete;
 
     void Parse(const char* begin, const char* end);
 
-    void StartElement(std::string_view, const XMLAttributeList&) override {}
-    void EndElement(std::string_view) override {}
-    void Characters(std::string_view) override {}
+    void StartElement(std::string_view, const XMLAttributeList&) override { }
+    void EndElement(std::string_view) override { }
+    void Characters(std::string_view) override { }
 
 private:
     enum State : unsigned char {

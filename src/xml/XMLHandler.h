@@ -20,7 +20,7 @@ public:
     virtual void StartElement(std::string_view name, const XMLAttributeList& attributes) = 0;
     virtual void EndElement(std::string_view name) = 0;
     virtual void Characters(std::string_view text) = 0;
-    virtual void ProcessingInstruction(std::string_view, const XMLAttributeList&) {}
+    virtual void ProcessingInstruction(std::string_view, const XMLAttributeList&) { }
 };
 
 } // namespace guard

@@ -10,11 +10,11 @@ namespace guard {
 
 class XMLParserReceiver : public DataReceiver {
 public:
-    explicit XMLParserReceiver(SimpleXMLParserPL& parser) : parser_(parser) {}
+    explicit XMLParserReceiver(SimpleXMLParserPL& parser) : parser_(parser) { }
 
-    void Start() override {}
+    void Start() override { }
     void Receive(const char* begin, const char* end) override { parser_.Parse(begin, end); }
-    void Finish() override {}
+    void Finish() override { }
 
 private:
     SimpleXMLParserPL& parser_;

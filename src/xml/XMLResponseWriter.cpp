@@ -6,15 +6,9 @@ namespace guard {
 
 namespace {
 
-bool IsAsciiLetter(unsigned char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
+bool IsAsciiLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
-bool IsNameStartByte(unsigned char c)
-{
-    return IsAsciiLetter(c) || c == '_' || c == ':';
-}
+bool IsNameStartByte(unsigned char c) { return IsAsciiLetter(c) || c == '_' || c == ':'; }
 
 bool IsNameByte(unsigned char c)
 {
@@ -69,8 +63,7 @@ constexpr std::string_view kTabs = "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
 
 } // namespace
 
-void XMLResponseWriter::StartDocument(std::string_view rootName,
-                                      const XMLAttributeList& rootAttributes,
+void XMLResponseWriter::StartDocument(std::string_view rootName, const XMLAttributeList& rootAttributes,
                                       std::optional<std::string_view> encoding)
 {
     output_.Start(0);
@@ -84,10 +77,7 @@ void XMLResponseWriter::StartDocument(std::string_view rootName,
     StartElement(rootName, rootAttributes);
 }
 
-void XMLResponseWriter::StartElement(std::string_view name)
-{
-    StartElement(name, kNoAttributes);
-}
+void XMLResponseWriter::StartElement(std::string_view name) { StartElement(name, kNoAttributes); }
 
 void XMLResponseWriter::StartElement(std::string_view name, const XMLAttributeList& attributes)
 {
@@ -137,8 +127,7 @@ void XMLResponseWriter::Close()
     output_.Finish(0);
 }
 
-void XMLResponseWriter::CheckNames(std::string_view name,
-                                   const XMLAttributeList& attributes) const
+void XMLResponseWriter::CheckNames(std::string_view name, const XMLAttributeList& attributes) const
 {
     if (!IsValidName(name))
         throw InvalidXMLElementName(name);

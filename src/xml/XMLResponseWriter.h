@@ -33,10 +33,7 @@ namespace guard {
 
 class XMLResponseWriter {
 public:
-    XMLResponseWriter(LineReceiver& output, std::uint32_t layoutMode)
-        : output_(output), layoutMode_(layoutMode)
-    {
-    }
+    XMLResponseWriter(LineReceiver& output, std::uint32_t layoutMode) : output_(output), layoutMode_(layoutMode) { }
     XMLResponseWriter(const XMLResponseWriter&) = delete;
     XMLResponseWriter& operator=(const XMLResponseWriter&) = delete;
 

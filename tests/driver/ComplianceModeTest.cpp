@@ -122,11 +122,12 @@ TEST_F(ComplianceItems, DocumentLongerThanOneReadBuffer)
     const std::string longText(ComplianceDocument::kReadBufferSize + 1000, 'x');
     std::string document = "<ArdoClientComplianceDocument>";
     document += "<ComplianceItem><Designator>long</Designator><Expression>1 = 1</Expression>"
-                "<Description>" + longText + "</Description></ComplianceItem>";
+                "<Description>" +
+        longText + "</Description></ComplianceItem>";
     const int count = 4000;
     for (int i = 0; i < count; ++i)
         document += "<ComplianceItem><Designator>" + std::to_string(i) + "</Designator><Expression>" +
-                    std::to_string(i) + " = " + std::to_string(i) + "</Expression></ComplianceItem>";
+            std::to_string(i) + " = " + std::to_string(i) + "</Expression></ComplianceItem>";
     document += "</ArdoClientComplianceDocument>";
     ASSERT_GT(document.size(), 3 * ComplianceDocument::kReadBufferSize);
     std::string source = temp.Write("in.xml", document);

@@ -16,19 +16,17 @@ namespace {
 
 std::string usageText(const std::string& program)
 {
-    return "usage: " + program + " <sourceFile> <destFile> [EvalXML | [QnA] [Types] [Times]] \n"
-           "       EvalXML = input/output Corvale compliance XML, exit code = 0 if all True\n"
-           "       QnA = input and output in Q: and A: format\n"
-           "       Types = output expression types\n"
-           "       Times = output evaluation time in microseconds\n";
+    return "usage: " + program +
+        " <sourceFile> <destFile> [EvalXML | [QnA] [Types] [Times]] \n"
+        "       EvalXML = input/output Corvale compliance XML, exit code = 0 if all True\n"
+        "       QnA = input and output in Q: and A: format\n"
+        "       Types = output expression types\n"
+        "       Times = output evaluation time in microseconds\n";
 }
 
 class GuardBinary : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        binary = guardBinary();
-    }
+    void SetUp() override { binary = guardBinary(); }
 
     ProgramRun run(const std::vector<std::string>& words)
     {
@@ -127,8 +125,9 @@ TEST_F(GuardBinary, SourceThatIsTheDestinationIsAnEvaluateFailure)
 
 TEST_F(GuardBinary, AnAnswerFileAskedAgainGivesTheSameAnswers)
 {
-    std::string source = temp.Write("in.txt", "A comment: kept\nQ: 1 +\n  2\nQ: (1;2) whose (it > 1)\n"
-                                              "Q: \"a\" & \"%25\"\nQ: 1/0\nQ: 1 +\nI: dropped\n\nplain line\n");
+    std::string source = temp.Write("in.txt",
+                                    "A comment: kept\nQ: 1 +\n  2\nQ: (1;2) whose (it > 1)\n"
+                                    "Q: \"a\" & \"%25\"\nQ: 1/0\nQ: 1 +\nI: dropped\n\nplain line\n");
     ProgramRun first = run({source, temp / "answers.txt", "Types"});
     ASSERT_EQ(first.exitCode, 0);
     std::string answers = TempDirectory::Read(temp / "answers.txt");
@@ -140,9 +139,10 @@ TEST_F(GuardBinary, AnAnswerFileAskedAgainGivesTheSameAnswers)
 
 TEST_F(GuardBinary, ComplianceFileErrorsEndTheRunWithoutAResponse)
 {
-    std::string document = temp.Write("in.xml", "<ArdoClientComplianceDocument><ComplianceItem>"
-                                                "<Expression>true</Expression></ComplianceItem>"
-                                                "</ArdoClientComplianceDocument>");
+    std::string document = temp.Write("in.xml",
+                                      "<ArdoClientComplianceDocument><ComplianceItem>"
+                                      "<Expression>true</Expression></ComplianceItem>"
+                                      "</ArdoClientComplianceDocument>");
     struct Case {
         std::string source, destination, error;
     } cases[] = {

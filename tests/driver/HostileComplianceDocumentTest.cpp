@@ -16,13 +16,13 @@ namespace {
 std::string item(const std::string& designator, const std::string& expression)
 {
     return "<ComplianceItem><Designator>" + designator + "</Designator><Expression>" + expression +
-           "</Expression></ComplianceItem>";
+        "</Expression></ComplianceItem>";
 }
 
 std::string responseItem(const std::string& designator, const std::string& result)
 {
     return "\t<ResponseItem>\r\n\t\t<Designator>" + designator + "</Designator>\r\n\t\t<Result>" + result +
-           "</Result>\r\n\t\t<Description></Description>\r\n\t\t<Comment></Comment>\r\n\t</ResponseItem>\r\n";
+        "</Result>\r\n\t\t<Description></Description>\r\n\t\t<Comment></Comment>\r\n\t</ResponseItem>\r\n";
 }
 
 class HostileComplianceDocument : public testing::Test {
@@ -39,16 +39,16 @@ TEST_F(HostileComplianceDocument, DeepExpressionsAndElementsAreAnsweredItemByIte
 {
     const std::size_t deep = 200000;
     std::string document = "<ArdoClientComplianceDocument>" + item("deep", repeat("not ", 100000) + "true") +
-                           repeat("<x>", deep) + item("nested", "1") + repeat("</x>", deep) +
-                           item("wide", "(" + repeat("1, ", 200) + "1) = (1, 2)") + item("ok", "1 = 1") +
-                           "</ArdoClientComplianceDocument>";
+        repeat("<x>", deep) + item("nested", "1") + repeat("</x>", deep) +
+        item("wide", "(" + repeat("1, ", 200) + "1) = (1, 2)") + item("ok", "1 = 1") +
+        "</ArdoClientComplianceDocument>";
     std::string source = temp.Write("deep.xml", document);
     EXPECT_FALSE(runComplianceMode(FileLocation(source), FileLocation(temp / "out.xml"), context));
     EXPECT_EQ(TempDirectory::Read(temp / "out.xml"),
               "<?xml version=\"1.0\"?>\r\n<ArdoClientComplianceResponse Version=\"1.0\">\r\n" +
                   responseItem("deep", "Error: This expression is nested too deeply.") +
-                  responseItem("wide", "Error: This expression has a very long tuple.") +
-                  responseItem("ok", "True") + "</ArdoClientComplianceResponse>");
+                  responseItem("wide", "Error: This expression has a very long tuple.") + responseItem("ok", "True") +
+                  "</ArdoClientComplianceResponse>");
 }
 
 TEST_F(HostileComplianceDocument, ADeeplyNestedDocumentIsRefusedWhole)

@@ -40,7 +40,8 @@ void expectSame(const std::string& actual, const std::string& expected, const st
         ++at;
     std::size_t from = at < 80 ? 0 : at - 80;
     ADD_FAILURE() << label << ": sizes " << actual.size() << " and " << expected.size() << " differ from byte " << at
-                  << "\n actual:   «" << actual.substr(from, 160) << "»\n expected: «" << expected.substr(from, 160) << "»";
+                  << "\n actual:   «" << actual.substr(from, 160) << "»\n expected: «" << expected.substr(from, 160)
+                  << "»";
 }
 
 } // namespace
@@ -89,7 +90,8 @@ TEST(HostileQuestionFile, HugeLinesGetTheLexersAnswers)
         std::string block;
     } cases[] = {
         {"phrase", [&] { return repeat("x ", big / 2); }, "E: This expression has a very long phrase.\r\n\r\n"},
-        {"string", [&] { return "\"" + repeat("y", big) + "\""; }, "E: This expression has a very long string.\r\n\r\n"},
+        {"string", [&] { return "\"" + repeat("y", big) + "\""; },
+         "E: This expression has a very long string.\r\n\r\n"},
         {"blanks", [&] { return "1 +" + repeat(" ", big) + "1"; }, "A: 2\r\n\r\n"},
         {"word", [&] { return repeat("w", small); }, "E: This expression has a very long word.\r\n\r\n"},
         {"operators", [&] { return repeat("1+", small / 2) + "1"; }, kTooDeep},
@@ -104,22 +106,22 @@ TEST(HostileQuestionFile, HugeLinesGetTheLexersAnswers)
 
 TEST(HostileQuestionFile, NulBytesLoneCarriageReturnsAndInvalidUtf8)
 {
-    const std::string input = std::string("Q: 1\0" "2\n", 7) +
-                              "Q: 3\rQ: 4\n\rQ: 5\r\r" +
-                              "Q: \"\xff\xfe\xc3\" & \"\xe9\"\n" +
-                              "Q: \xc3\xa9t\xe9\n" +
-                              std::string("note: \0\xff\n", 9) +
-                              "Q: \"a%00b\"\n";
-    const std::string expected = std::string("Q: 1\0" "2\r\n", 8) +
-                                 "E: This expression contained a character which is not allowed.\r\n\r\n"
-                                 "Q: 3\r\nA: 3\r\n\r\n"
-                                 "Q: 4\r\nA: 4\r\n\r\n"
-                                 "Q: 5\r\nA: 5\r\n\r\n"
-                                 "Q: \"\xff\xfe\xc3\" & \"\xe9\"\r\nA: %ff%fe%c3%e9\r\n\r\n"
-                                 "Q: \xc3\xa9t\xe9\r\n"
-                                 "E: This expression contained a character which is not allowed.\r\n\r\n" +
-                                 std::string("note:\0\xff\r\n", 9) +
-                                 "Q: \"a%00b\"\r\nA: a%00b\r\n\r\n";
+    const std::string input = std::string("Q: 1\0"
+                                          "2\n",
+                                          7) +
+        "Q: 3\rQ: 4\n\rQ: 5\r\r" + "Q: \"\xff\xfe\xc3\" & \"\xe9\"\n" + "Q: \xc3\xa9t\xe9\n" +
+        std::string("note: \0\xff\n", 9) + "Q: \"a%00b\"\n";
+    const std::string expected = std::string("Q: 1\0"
+                                             "2\r\n",
+                                             8) +
+        "E: This expression contained a character which is not allowed.\r\n\r\n"
+        "Q: 3\r\nA: 3\r\n\r\n"
+        "Q: 4\r\nA: 4\r\n\r\n"
+        "Q: 5\r\nA: 5\r\n\r\n"
+        "Q: \"\xff\xfe\xc3\" & \"\xe9\"\r\nA: %ff%fe%c3%e9\r\n\r\n"
+        "Q: \xc3\xa9t\xe9\r\n"
+        "E: This expression contained a character which is not allowed.\r\n\r\n" +
+        std::string("note:\0\xff\r\n", 9) + "Q: \"a%00b\"\r\nA: a%00b\r\n\r\n";
     expectSame(answerFile(input), expected, "odd bytes");
 }
 

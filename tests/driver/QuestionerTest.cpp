@@ -17,7 +17,7 @@ class Trace {
 public:
     class Sink final : public LineReceiver {
     public:
-        Sink(Trace& trace, bool asker) : trace_(trace), asker_(asker) {}
+        Sink(Trace& trace, bool asker) : trace_(trace), asker_(asker) { }
         void Start(std::uint64_t) override { trace_.add(asker_, "<start>"); }
         void Text(const char* begin, const char* end) override { trace_.text(asker_, std::string(begin, end)); }
         void LineEnd(std::uint64_t, std::uint64_t) override { trace_.add(asker_, asker_ ? "<end>" : "|"); }

@@ -69,7 +69,7 @@ TEST(EvaluationAllocation, AggregatesOverAMillionValuesAllocateNothingPerValue)
         std::string question = text;
         evaluator.lexer().Receive(question.data(), question.data() + question.size());
         evaluator.endInput();
-        evaluator.firstValue();  // warms up the allocator and the lookups
+        evaluator.firstValue(); // warms up the allocator and the lookups
         countedAllocations.count = 0;
         countedAllocations.counting = true;
         const void* value = evaluator.firstValue();

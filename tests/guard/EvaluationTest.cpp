@@ -22,7 +22,7 @@ namespace {
 
 struct Case {
     const char* expression;
-    const char* outcome;  // values joined by "; ", or "!" and the exception's class
+    const char* outcome; // values joined by "; ", or "!" and the exception's class
 };
 
 void expectOutcomes(std::initializer_list<Case> cases)

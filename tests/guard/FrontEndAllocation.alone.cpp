@@ -59,6 +59,6 @@ TEST(FrontEndAllocation, ParsingAgainAllocatesNothing)
     EXPECT_FALSE(frontEnd.parser().engine().positions().hasSpare());
 }
 
-}  // namespace
+} // namespace
 
 } // namespace guard

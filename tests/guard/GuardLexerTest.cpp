@@ -40,10 +40,7 @@ void expectTokens(const std::vector<LexCase>& cases)
                 << "text «" << test.text.substr(0, 80) << "» fed " << chunking.name;
 }
 
-std::string repeated(char c, std::size_t count)
-{
-    return std::string(count, c);
-}
+std::string repeated(char c, std::size_t count) { return std::string(count, c); }
 
 TEST(GuardLexer, PhrasesAreSplitAtKeywordsByLongestMatch)
 {
@@ -195,6 +192,6 @@ TEST(GuardLexer, WordAndPhraseLimits)
     });
 }
 
-}  // namespace
+} // namespace
 
 } // namespace guard

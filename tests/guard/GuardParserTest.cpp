@@ -16,7 +16,7 @@ namespace {
 
 struct ParseCase {
     std::string text;
-    std::string tree;  // "$x" stands for a world property: Property("x", key: -, of: World)
+    std::string tree; // "$x" stands for a world property: Property("x", key: -, of: World)
 };
 
 std::string expand(const std::string& tree)
@@ -50,7 +50,8 @@ public:
         for (const ParseCase& test : cases) {
             std::string expected = expand(test.tree);
             for (const Chunking& chunking : chunkingsOf(test.text))
-                EXPECT_EQ(read(chunking.chunks), expected) << "text «" << test.text.substr(0, 80) << "» fed " << chunking.name;
+                EXPECT_EQ(read(chunking.chunks), expected)
+                    << "text «" << test.text.substr(0, 80) << "» fed " << chunking.name;
         }
     }
 
@@ -136,8 +137,7 @@ TEST(GuardParser, WhoseFiltersTuplesCollectionsAndConditionals)
     harness.expectTrees({
         {"files whose (f) of y", "Whose(Property(\"files\", key: -, of: $y), $f)"},
         {"x whose (f1) whose (f2)", "Whose(Whose($x, $f2), $f1)"},
-        {"file \"n\" whose (it) of y",
-         "Whose(Property(\"file\", key: ComputedKey(\"n\", of: $y), of: $y), It)"},
+        {"file \"n\" whose (it) of y", "Whose(Property(\"file\", key: ComputedKey(\"n\", of: $y), of: $y), It)"},
         {"(1) whose (it > 0)", "Whose(1, Binary(<, 0, It))"},
         {"x whose \"s\"", "Whose($x, \"s\")"},
         {"(x, y)", "Tuple($x, Tuple($y, World))"},
@@ -160,11 +160,37 @@ TEST(GuardParser, SequencesOutsideTheGrammarFail)
 {
     ParserHarness harness;
     std::vector<ParseCase> cases;
-    for (const char* text : {"(x", "x)", "(x))", "x +", "= x", "* x", "x = y = z", "x * y | z",
-                             "x and if y then z else w", "if x then y", "()", "", "   ", "/* */",
-                             "\"a\" \"b\"", "file \"a\" \"b\"", "1 2", "it it", "x of", "of x",
-                             "whose (x)", "x whose", "x as", "x as 1", "x,,y", "x, ", "; x", "x ;",
-                             "not", "exists", "(x) y"})
+    for (const char* text : {"(x",
+                             "x)",
+                             "(x))",
+                             "x +",
+                             "= x",
+                             "* x",
+                             "x = y = z",
+                             "x * y | z",
+                             "x and if y then z else w",
+                             "if x then y",
+                             "()",
+                             "",
+                             "   ",
+                             "/* */",
+                             "\"a\" \"b\"",
+                             "file \"a\" \"b\"",
+                             "1 2",
+                             "it it",
+                             "x of",
+                             "of x",
+                             "whose (x)",
+                             "x whose",
+                             "x as",
+                             "x as 1",
+                             "x,,y",
+                             "x, ",
+                             "; x",
+                             "x ;",
+                             "not",
+                             "exists",
+                             "(x) y"})
         cases.push_back({text, "!ParsingFailure"});
     harness.expectTrees(cases);
 }
@@ -179,7 +205,8 @@ TEST(GuardParser, LexicalErrorsRaiseTheirOwnClasses)
         {"( $ (", "!UnexpectedCharacter"},
         {"1.5", "!UnexpectedCharacter"},
         {"x " + std::string(64, 'w'), "!WordTooLong"},
-        {"(" + std::string(63, 'w') + ")", std::string("Property(\"") + std::string(63, 'w') + "\", key: -, of: World)"},
+        {"(" + std::string(63, 'w') + ")",
+         std::string("Property(\"") + std::string(63, 'w') + "\", key: -, of: World)"},
         {"x ! y", "!InvalidOperator"},
         {"\"" + std::string(513, 's') + "\" ((", "!StringConstantTooLong"},
         {"x = \"abc", "!UnfinishedStringConstant"},
@@ -221,7 +248,7 @@ TEST(GuardParser, ErrorsAreRaisedWhileTheTextArrives)
     EXPECT_THROW(receive("!y"), InvalidOperator);
     input.Start();
     receive("1 ");
-    EXPECT_THROW(receive("2 "), ParsingFailure);  // the second primary, not the end of input
+    EXPECT_THROW(receive("2 "), ParsingFailure); // the second primary, not the end of input
     input.Start();
     receive("x + ");
     EXPECT_THROW(input.Finish(), ParsingFailure);
@@ -252,6 +279,6 @@ TEST(GuardParser, DeepNestingGrowsTheStacksAndParsesAgainWithoutThem)
     EXPECT_EQ(harness.read({"x"}), expand("$x"));
 }
 
-}  // namespace
+} // namespace
 
 } // namespace guard

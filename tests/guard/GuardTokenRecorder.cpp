@@ -7,8 +7,8 @@ namespace guard {
 namespace {
 
 const char* const kTerminalNames[] = {
-    "(",  ")",  "not", "|",  "product", "+",  "relation", "and", "or", ",",    ";",
-    "-",  "phrase", "of", "whose", "as", "exists", "exists-no", "if", "then", "else", "it",
+    "(", ")",      "not", "|",     "product", "+",      "relation",  "and", "or",   ",",    ";",
+    "-", "phrase", "of",  "whose", "as",      "exists", "exists-no", "if",  "then", "else", "it",
 };
 
 std::string escaped(const char* begin, const char* end)
@@ -27,7 +27,7 @@ std::string escaped(const char* begin, const char* end)
     return text;
 }
 
-}  // namespace
+} // namespace
 
 std::string GuardTokenRecorder::describe(const GuardParsingAction& action)
 {

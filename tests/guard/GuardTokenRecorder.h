@@ -10,7 +10,7 @@
 
 namespace guard {
 
-struct StopLexing {};
+struct StopLexing { };
 
 class GuardTokenRecorder : public GuardLexemeAcceptor {
 public:
@@ -50,7 +50,7 @@ public:
     }
 
     void ResetInput() override { log.clear(); }
-    void EndInput(TextOffset) override {}
+    void EndInput(TextOffset) override { }
 
 private:
     static std::string at(TextOffset start, TextOffset end)

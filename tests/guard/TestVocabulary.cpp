@@ -97,8 +97,7 @@ std::string evaluate(std::string_view text, InspectorContext* context)
 
 } // namespace TestVocabulary
 
-GUARD_INSPECTORS(type<Opaque>(),
-                 iterated<Shape::Keyed, TestVocabulary::Values>("test value", "test values"),
+GUARD_INSPECTORS(type<Opaque>(), iterated<Shape::Keyed, TestVocabulary::Values>("test value", "test values"),
                  property<Shape::Of, TestVocabulary::counted>("test counted", "test counteds"),
                  property<Shape::Keyed, TestVocabulary::opaque>("test opaque", "test opaques"),
                  cast<TestVocabulary::opaqueAsString>("string"))

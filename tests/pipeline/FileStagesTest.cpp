@@ -57,12 +57,9 @@ TEST(FileReadingLoop, PushesTheWholeFileInBufferSizedChunks)
         std::uint64_t start;
         std::string chunks;
     } cases[] = {
-        {4096, 0, "RRR"},
-        {1024, 0, std::string(10, 'R')},
-        {65568, 0, "R"},
-        {4096, 9000, "R"},
-        {3, 9995, "RR"},
-        {4096, 10000, ""},
+        {4096, 0, "RRR"},  {1024, 0, std::string(10, 'R')},
+        {65568, 0, "R"},   {4096, 9000, "R"},
+        {3, 9995, "RR"},   {4096, 10000, ""},
         {4096, 20000, ""},
     };
     for (const Case& c : cases) {

@@ -44,7 +44,7 @@ public:
 
 class StuckFilter final : public DataFilter {
 public:
-    void Filter(ConstRange&, MutableRange&) override {}
+    void Filter(ConstRange&, MutableRange&) override { }
     bool IsDrained() override { return false; }
 };
 

@@ -12,12 +12,12 @@ namespace {
 // Hands out its text at most `step` bytes per ReadSome.
 class TrickleReader final : public DataReader {
 public:
-    TrickleReader(std::string text, std::size_t step) : text_(std::move(text)), step_(step) {}
+    TrickleReader(std::string text, std::size_t step) : text_(std::move(text)), step_(step) { }
     bool AtEnd() override { return position_ == text_.size(); }
     void ReadSome(MutableRange& range) override
     {
-        std::size_t count = std::min({step_, text_.size() - position_,
-                                      static_cast<std::size_t>(range.end - range.begin)});
+        std::size_t count =
+            std::min({step_, text_.size() - position_, static_cast<std::size_t>(range.end - range.begin)});
         text_.copy(range.begin, count, position_);
         position_ += count;
         range.begin += count;

@@ -8,8 +8,8 @@ namespace {
 GUARD_EXCEPTION(SampleFailure, DebuggableException);
 }
 namespace Outer {
-class NestedFailure : public DebuggableException {};
-}
+class NestedFailure : public DebuggableException { };
+} // namespace Outer
 
 TEST(DebuggableException, WhatIsTheDemangledClassName)
 {

@@ -16,8 +16,8 @@ using Platform::FileOperation;
 TEST(FileErrorMapping, EachOperationHasItsOwnTable)
 {
     using enum FileErrorClass;
-    constexpr FileOperation Open = FileOperation::Open, Flush = FileOperation::Flush,
-                            Read = FileOperation::Read, Write = FileOperation::Write;
+    constexpr FileOperation Open = FileOperation::Open, Flush = FileOperation::Flush, Read = FileOperation::Read,
+                            Write = FileOperation::Write;
     struct Case {
         FileOperation operation;
         int code;

@@ -81,9 +81,8 @@ GUARD_INSPECTORS(type<Animal>(), type<Dog>(), type<Wide>(), type<Narrow>(), type
                  property<Shape::KeyedOf, scaledAnimal>("test scaled", "test scaleds"),
                  property<Shape::KeyedOf, scaledByDog>("test scaled", "test scaleds"),
                  property<Shape::Global, worldGreeting>("test greeting", "test greetings"),
-                 binary<kPlus, dogPlusAnimal>(), binary<kPlus, animalPlusDog>(),
-                 cast<integerAsAnimal>("test bits"), binary<kEqual, animalsEqual>(),
-                 binary<kLessThan, animalLess>(), cast<animalAsString>("string"))
+                 binary<kPlus, dogPlusAnimal>(), binary<kPlus, animalPlusDog>(), cast<integerAsAnimal>("test bits"),
+                 binary<kEqual, animalsEqual>(), binary<kLessThan, animalLess>(), cast<animalAsString>("string"))
 
 namespace {
 

@@ -19,14 +19,14 @@ TEST(StackAllocator, RoundsRequestsToEightBytes)
 
 TEST(StackAllocator, GrowsByDoublingAndKeepsOneSpare)
 {
-    InlineStackAllocator<64> allocator;  // 32 bytes of data after the header
+    InlineStackAllocator<64> allocator; // 32 bytes of data after the header
     auto start = allocator.mark();
     allocator.allocate(24);
     EXPECT_EQ(allocator.chunkCount(), 1u);
-    allocator.allocate(16);  // does not fit: a chunk of twice the data size
+    allocator.allocate(16); // does not fit: a chunk of twice the data size
     EXPECT_EQ(allocator.chunkCount(), 2u);
     EXPECT_EQ(allocator.currentChunkDataSize(), 64u);
-    allocator.allocate(100);  // larger than twice: the request's size
+    allocator.allocate(100); // larger than twice: the request's size
     EXPECT_EQ(allocator.chunkCount(), 3u);
     EXPECT_EQ(allocator.currentChunkDataSize(), 128u);
 

@@ -77,7 +77,8 @@ private:
 // "@name.name.name": a staged token of separators and plain words.
 class DottedName final : public StagedLexeme {
 public:
-    explicit DottedName(Recorder& recorder) : word_(kLetters, buffer_, sizeof buffer_, recorder), recorder_(recorder) {}
+    explicit DottedName(Recorder& recorder)
+        : word_(kLetters, buffer_, sizeof buffer_, recorder), recorder_(recorder) { }
     void End(TextOffset start, TextOffset position) override
     {
         StagedLexeme::End(start, position);
@@ -110,10 +111,8 @@ public:
     explicit SampleLexer(Recorder& recorder)
         : Lexer(recorder),
           reserved_(kLetters, reservedBuffer_, sizeof reservedBuffer_, kReserved, recorder, copyAsciiLowerCase),
-          plain_(kUnderscoreWord, plainBuffer_, sizeof plainBuffer_, recorder),
-          digits_(kDigits, recorder),
-          dotted_(recorder),
-          character_(recorder)
+          plain_(kUnderscoreWord, plainBuffer_, sizeof plainBuffer_, recorder), digits_(kDigits, recorder),
+          dotted_(recorder), character_(recorder)
     {
     }
 
@@ -187,7 +186,7 @@ TEST(LexerFramework, EmptyChunksAndRestartsChangeNothing)
     lexer.Receive(text + 2, text + 5);
     lexer.Receive(text + 5, text + 5);
     lexer.Finish();
-    lexer.Finish();  // no current lexeme: only the end is reported
+    lexer.Finish(); // no current lexeme: only the end is reported
     EXPECT_EQ(recorder.log, "reset reserved(|,3)0-2 text(12)3-5 end@5end@5");
 
     // A lexeme left current by an abandoned input does not leak into the next.
@@ -219,6 +218,6 @@ TEST(CharacterSet, MapsEveryByteToItsBit)
     }
 }
 
-}  // namespace
+} // namespace
 
 } // namespace guard

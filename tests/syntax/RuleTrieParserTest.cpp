@@ -23,14 +23,8 @@ public:
         values.clear();
         trace.clear();
     }
-    void Add()
-    {
-        combine('+');
-    }
-    void Multiply()
-    {
-        combine('*');
-    }
+    void Add() { combine('+'); }
+    void Multiply() { combine('*'); }
     void Done() { trace += "done"; }
 
     std::vector<long> values;
@@ -48,17 +42,18 @@ private:
 
 const RuleTable<Calculator>& calculatorGrammar()
 {
-    static const RuleTable<Calculator> table(10, {
-                                                     {5, {3, 9, 4}, nullptr},
-                                                     {5, {0}, nullptr},
-                                                     {6, {6, 2, 5}, &Calculator::Multiply},
-                                                     {6, {5}, nullptr},
-                                                     {7, {6}, nullptr},
-                                                     {8, {8, 1, 7}, &Calculator::Add},
-                                                     {8, {7}, nullptr},
-                                                     {9, {8}, nullptr},
-                                                     {10, {9}, &Calculator::Done},
-                                                 });
+    static const RuleTable<Calculator> table(10,
+                                             {
+                                                 {5, {3, 9, 4}, nullptr},
+                                                 {5, {0}, nullptr},
+                                                 {6, {6, 2, 5}, &Calculator::Multiply},
+                                                 {6, {5}, nullptr},
+                                                 {7, {6}, nullptr},
+                                                 {8, {8, 1, 7}, &Calculator::Add},
+                                                 {8, {7}, nullptr},
+                                                 {9, {8}, nullptr},
+                                                 {10, {9}, &Calculator::Done},
+                                             });
     return table;
 }
 
@@ -97,7 +92,7 @@ TEST(RuleTrieParser, RegistrationOrderGivesPrecedenceAndLeftGrouping)
         {"(1+2)*3", 9, "+*done"},
         {"2*(3+4)*5", 70, "+**done"},
         {"1+2+3*4*5", 63, "+**+done"},
-        {"((((((((9))))))))", 9, "done"},  // deeper than the inline block
+        {"((((((((9))))))))", 9, "done"}, // deeper than the inline block
     };
     CalculatorParser parser;
     for (const Case& test : cases) {
@@ -134,7 +129,7 @@ TEST(RuleTrieParser, TriesShareCommonPrefixesInRegistrationOrder)
     EXPECT_TRUE(term->sibling->isEnd());
     EXPECT_EQ(term->sibling->expected, 10);
     EXPECT_EQ(term->sibling->rule.left, 7);
-    EXPECT_EQ(table.start(4), nullptr);  // no rule starts with ")"
+    EXPECT_EQ(table.start(4), nullptr); // no rule starts with ")"
 
     // A shared prefix is stored once; a duplicate rule is refused.
     RuleTable<Calculator> shared(4, {{3, {0, 1, 2}, nullptr}, {3, {0, 1}, nullptr}, {3, {0, 2}, nullptr}});
@@ -147,6 +142,6 @@ TEST(RuleTrieParser, TriesShareCommonPrefixesInRegistrationOrder)
     EXPECT_THROW(RuleTable<Calculator>(4, {{3, {0, 1}, nullptr}, {3, {0, 1}, nullptr}}), std::logic_error);
 }
 
-}  // namespace
+} // namespace
 
 } // namespace guard

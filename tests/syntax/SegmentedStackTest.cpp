@@ -16,7 +16,7 @@ TEST(SegmentedStack, GrowsBeyondTheInlineBlockAndReadsAcrossBlocks)
     for (int n = 0; n < 20; ++n)
         EXPECT_EQ(stack.below(std::size_t(n)), 19 - n);
 
-    stack.pop(11);  // down to 9 entries: exactly the inline and first heap block
+    stack.pop(11); // down to 9 entries: exactly the inline and first heap block
     EXPECT_EQ(stack.top(), 8);
     EXPECT_EQ(stack.size(), 9u);
     EXPECT_EQ(stack.heapBlocks(), 1u);
@@ -41,7 +41,7 @@ TEST(SegmentedStack, KeepsOneSpareSoThatCrossingABoundaryReusesIt)
     stack.push(2);
     EXPECT_EQ(stack.heapBlocks(), 0u);
     for (int round = 0; round < 5; ++round) {
-        stack.push(3);  // needs a heap block: the spare after the first round
+        stack.push(3); // needs a heap block: the spare after the first round
         EXPECT_EQ(stack.heapBlocks(), 1u);
         EXPECT_FALSE(stack.hasSpare());
         EXPECT_EQ(stack.below(1), 2);

@@ -69,10 +69,12 @@ struct LayoutCase {
 TEST(XMLResponseWriter, LaysOutTheDocumentByMode)
 {
     const LayoutCase cases[] = {
-        {0, "{start}<?xml version=\"1.0\"?>\n<r v=\"1\">\n\t<a>\n\t\t<b>x</b>\n\t\t<c></c>\n\t</a>\n"
-            "t\n\t<d></d>\n</r>{finish}"},
-        {1, "{start}<?xml version=\"1.0\"?>\n<r v=\"1\">\n<a>\n<b>x</b>\n<c></c>\n</a>\n"
-            "t\n<d></d>\n</r>{finish}"},
+        {0,
+         "{start}<?xml version=\"1.0\"?>\n<r v=\"1\">\n\t<a>\n\t\t<b>x</b>\n\t\t<c></c>\n\t</a>\n"
+         "t\n\t<d></d>\n</r>{finish}"},
+        {1,
+         "{start}<?xml version=\"1.0\"?>\n<r v=\"1\">\n<a>\n<b>x</b>\n<c></c>\n</a>\n"
+         "t\n<d></d>\n</r>{finish}"},
         {2, "{start}<?xml version=\"1.0\"?><r v=\"1\"><a><b>x</b><c></c></a>t<d></d></r>{finish}"},
         {7, "{start}<?xml version=\"1.0\"?><r v=\"1\"><a><b>x</b><c></c></a>t<d></d></r>{finish}"},
     };
@@ -137,8 +139,7 @@ TEST(XMLResponseWriter, EscapesContent)
     XMLResponseWriter writer(output, 0);
     writer.StartElement("a");
     writer.WriteText("a<b & c>d \"q\" 'p' \xe9\x80\xff\x7f\x01 x\r\ny\0z"sv);
-    EXPECT_EQ(output.written,
-              "\n<a>a&lt;b &amp; c&gt;d \"q\" 'p' &#xe9;&#x80;&#xff;\x7f\x01 x\r\ny\0z"sv);
+    EXPECT_EQ(output.written, "\n<a>a&lt;b &amp; c&gt;d \"q\" 'p' &#xe9;&#x80;&#xff;\x7f\x01 x\r\ny\0z"sv);
     EXPECT_EQ(output.lineEnds, 1) << "line ends in content are bytes, not LineEnd calls";
 }
 
@@ -147,8 +148,7 @@ TEST(XMLResponseWriter, EscapesAttributeValues)
     LineRecorder output;
     XMLResponseWriter writer(output, 2);
     writer.StartElement("a", {{"v", "a<b>&\"c\"'\xe9\n"}, {"w", ""}, {"x", "&&"}});
-    EXPECT_EQ(output.written,
-              "<a v=\"a&lt;b&gt;&amp;&quot;c&quot;'\xe9\n\" w=\"\" x=\"&amp;&amp;\">");
+    EXPECT_EQ(output.written, "<a v=\"a&lt;b&gt;&amp;&quot;c&quot;'\xe9\n\" w=\"\" x=\"&amp;&amp;\">");
 }
 
 TEST(XMLResponseWriter, AcceptsValidNames)
@@ -166,8 +166,7 @@ TEST(XMLResponseWriter, AcceptsValidNames)
 // Runs `write` on a writer that already has one open element, and expects
 // it to throw an Error with `message`, writing nothing; the writer stays usable.
 template <class Error>
-void ExpectRejected(const std::function<void(XMLResponseWriter&)>& write,
-                    std::string_view message)
+void ExpectRejected(const std::function<void(XMLResponseWriter&)>& write, std::string_view message)
 {
     LineRecorder output;
     XMLResponseWriter writer(output, 0);
@@ -189,26 +188,37 @@ TEST(XMLResponseWriter, RejectsInvalidElementNamesBeforeWritingAnything)
     for (std::string_view name :
          {""sv, "1abc"sv, "a b"sv, ".a"sv, "-a"sv, "\xb7"sv, "a\xe9"sv, "a>"sv, "a\tb"sv, "\xe9t"sv}) {
         ExpectRejected<InvalidXMLElementName>([&](XMLResponseWriter& w) { w.StartElement(name); },
-                       "Unable to write XML element with invalid element name '" +
-                           std::string(name) + "'");
+                                              "Unable to write XML element with invalid element name '" +
+                                                  std::string(name) + "'");
     }
     // The name is written as far as its first zero byte.
     ExpectRejected<InvalidXMLElementName>([](XMLResponseWriter& w) { w.StartElement("a\0b"sv); },
-                   "Unable to write XML element with invalid element name 'a'");
+                                          "Unable to write XML element with invalid element name 'a'");
     // The element name is checked before the attribute names.
-    ExpectRejected<InvalidXMLElementName>([](XMLResponseWriter& w) { w.StartElement("1", {{"2", ""}}); },
-                   "Unable to write XML element with invalid element name '1'");
+    ExpectRejected<InvalidXMLElementName>(
+        [](XMLResponseWriter& w) {
+            w.StartElement("1", {{"2", ""}});
+        },
+        "Unable to write XML element with invalid element name '1'");
 }
 
 TEST(XMLResponseWriter, RejectsTheFirstInvalidAttributeName)
 {
     ExpectRejected<InvalidXMLAttributeName>(
-        [](XMLResponseWriter& w) { w.StartElement("e", {{"ok", "1"}, {"2x", "2"}, {"", "3"}}); },
-                   "Unable to write XML element 'e' with invalid attribute name '2x'");
-    ExpectRejected<InvalidXMLAttributeName>([](XMLResponseWriter& w) { w.StartElement("e", {{"", "1"}}); },
-                   "Unable to write XML element 'e' with invalid attribute name ''");
-    ExpectRejected<InvalidXMLAttributeName>([](XMLResponseWriter& w) { w.StartElement("e", {{"x\0y"s, "1"}}); },
-                   "Unable to write XML element 'e' with invalid attribute name 'x'");
+        [](XMLResponseWriter& w) {
+            w.StartElement("e", {{"ok", "1"}, {"2x", "2"}, {"", "3"}});
+        },
+        "Unable to write XML element 'e' with invalid attribute name '2x'");
+    ExpectRejected<InvalidXMLAttributeName>(
+        [](XMLResponseWriter& w) {
+            w.StartElement("e", {{"", "1"}});
+        },
+        "Unable to write XML element 'e' with invalid attribute name ''");
+    ExpectRejected<InvalidXMLAttributeName>(
+        [](XMLResponseWriter& w) {
+            w.StartElement("e", {{"x\0y"s, "1"}});
+        },
+        "Unable to write XML element 'e' with invalid attribute name 'x'");
 }
 
 TEST(XMLResponseWriter, StartDocumentChecksTheRootNameAfterTheDeclaration)

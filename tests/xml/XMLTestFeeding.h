@@ -12,8 +12,7 @@
 
 namespace guard {
 
-inline void FeedInChunks(SimpleXMLParserPL& parser, std::string_view document,
-                         const std::vector<std::size_t>& cuts)
+inline void FeedInChunks(SimpleXMLParserPL& parser, std::string_view document, const std::vector<std::size_t>& cuts)
 {
     std::size_t from = 0;
     auto feed = [&](std::size_t to) {

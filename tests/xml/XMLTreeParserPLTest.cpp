@@ -68,7 +68,7 @@ const TreeCase kTreeCases[] = {
     {"<?xml version='1.0'?><!-- c -->", "- closed"},
 };
 
-class TreeTable : public testing::TestWithParam<TreeCase> {};
+class TreeTable : public testing::TestWithParam<TreeCase> { };
 
 TEST_P(TreeTable, BuildsTheSameTreeHowEverTheDocumentIsCut)
 {

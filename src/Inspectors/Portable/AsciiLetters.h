@@ -5,10 +5,7 @@
 
 namespace guard {
 
-constexpr char asciiLower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-}
+constexpr char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
 
 // True when `text` equals `lowercaseWord` apart from the case of ASCII letters.
 constexpr bool equalsIgnoringAsciiCase(std::string_view text, std::string_view lowercaseWord)

@@ -10,15 +10,9 @@ namespace {
 
 // The shift amount -key for a negative key, as a non-negative count that
 // saturates at 64 (so that the least integer needs no negation).
-std::uint64_t reversedShift(std::int64_t key)
-{
-    return key < -64 ? 64 : std::uint64_t(-key);
-}
+std::uint64_t reversedShift(std::int64_t key) { return key < -64 ? 64 : std::uint64_t(-key); }
 
-BitSet shiftedRight(std::uint64_t bits, std::uint64_t amount)
-{
-    return BitSet{amount >= 64 ? 0 : bits >> amount};
-}
+BitSet shiftedRight(std::uint64_t bits, std::uint64_t amount) { return BitSet{amount >= 64 ? 0 : bits >> amount}; }
 
 // No value when a set bit would leave the word.
 std::optional<BitSet> shiftedLeft(std::uint64_t bits, std::uint64_t amount)
@@ -111,7 +105,7 @@ bool OneBits::next(std::int64_t& out)
     if (remaining_ == 0)
         return false;
     out = std::countr_zero(remaining_);
-    remaining_ &= remaining_ - 1;  // clear the lowest set bit
+    remaining_ &= remaining_ - 1; // clear the lowest set bit
     return true;
 }
 
@@ -124,23 +118,16 @@ bool bitSetContains(BitSet left, BitSet right) { return (left.bits & right.bits)
 BitSet integerAsBitSet(std::int64_t value) { return BitSet{std::uint64_t(value)}; }
 std::int64_t bitSetAsInteger(BitSet set) { return std::int64_t(set.bits); }
 
-GUARD_INSPECTORS(type<BitSet>(),
-                 property<Shape::Keyed, bitSetFromText>("bit set", "bit sets"),
+GUARD_INSPECTORS(type<BitSet>(), property<Shape::Keyed, bitSetFromText>("bit set", "bit sets"),
                  property<Shape::Keyed, bitSetOfBit>("bit", "bits"),
                  property<Shape::Of, leastSignificantOneBit>("least significant one bit", "least significant one bits"),
                  property<Shape::Of, mostSignificantOneBit>("most significant one bit", "most significant one bits"),
                  property<Shape::KeyedOf, rightShiftOfBitSet>("right shift", "right shifts"),
                  property<Shape::KeyedOf, leftShiftOfBitSet>("left shift", "left shifts"),
                  property<Shape::KeyedOf, bitOfBitSet>("bit", "bits"),
-                 iterated<Shape::Of, OneBits>("one bit", "one bits"),
-                 cast<integerAsBitSet>("bit set"),
-                 cast<integerAsBitSet>("bits"),
-                 cast<bitSetAsInteger>("integer"),
-                 cast<bitSetAsString>("string"),
-                 binary<kEqual, bitSetsEqual>(),
-                 binary<kContains, bitSetContains>(),
-                 binary<kPlus, bitSetUnion>(),
-                 binary<kMinus, bitSetDifference>(),
-                 binary<kTimes, bitSetIntersection>())
+                 iterated<Shape::Of, OneBits>("one bit", "one bits"), cast<integerAsBitSet>("bit set"),
+                 cast<integerAsBitSet>("bits"), cast<bitSetAsInteger>("integer"), cast<bitSetAsString>("string"),
+                 binary<kEqual, bitSetsEqual>(), binary<kContains, bitSetContains>(), binary<kPlus, bitSetUnion>(),
+                 binary<kMinus, bitSetDifference>(), binary<kTimes, bitSetIntersection>())
 
 } // namespace guard

@@ -17,10 +17,7 @@ std::optional<bool> booleanFromText(const String& text)
     return std::nullopt;
 }
 
-String booleanAsString(bool value)
-{
-    return value ? String::literal("True") : String::literal("False");
-}
+String booleanAsString(bool value) { return value ? String::literal("True") : String::literal("False"); }
 
 bool booleanAsBoolean(bool value) { return value; }
 bool booleansEqual(bool left, bool right) { return left == right; }
@@ -29,10 +26,7 @@ GUARD_INSPECTORS(property<Shape::Global, trueConstant>("true", "trues"),
                  property<Shape::Global, falseConstant>("false", "falses"),
                  property<Shape::Keyed, booleanFromText>("boolean", "booleans"),
                  aggregate<Conjunction>("conjunction", "conjunctions"),
-                 aggregate<Disjunction>("disjunction", "disjunctions"),
-                 cast<booleanAsString>("string"),
-                 cast<booleanAsBoolean>("boolean"),
-                 cast<booleanFromText>("boolean"),
-                 binary<kEqual, booleansEqual>())
+                 aggregate<Disjunction>("disjunction", "disjunctions"), cast<booleanAsString>("string"),
+                 cast<booleanAsBoolean>("boolean"), cast<booleanFromText>("boolean"), binary<kEqual, booleansEqual>())
 
 } // namespace guard

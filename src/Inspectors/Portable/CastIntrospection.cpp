@@ -40,14 +40,12 @@ String castAsString(const CastRef& c)
 
 } // namespace
 
-GUARD_INSPECTORS(type<CastRef>(),
-                 iterated<Shape::Global, AllCasts>("cast", "casts"),
+GUARD_INSPECTORS(type<CastRef>(), iterated<Shape::Global, AllCasts>("cast", "casts"),
                  iterated<Shape::Keyed, CastsNamed>("cast", "casts"),
                  iterated<Shape::Keyed, CastsReturning>("cast returning", "casts returning"),
                  iterated<Shape::Of, CastsFrom>("cast from", "casts from"),
                  property<Shape::Of, castName>("name", "names"),
                  property<Shape::Of, operandType>("operand type", "operand types"),
-                 property<Shape::Of, resultType>("result type", "result types"),
-                 cast<castAsString>("string"))
+                 property<Shape::Of, resultType>("result type", "result types"), cast<castAsString>("string"))
 
 } // namespace guard

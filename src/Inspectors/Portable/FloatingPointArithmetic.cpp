@@ -23,10 +23,7 @@ FloatingPoint integerAsFloatingPoint(std::int64_t value)
     return FloatingPoint{converted, 1.0, flags};
 }
 
-FloatingPoint sameFloatingPoint(const FloatingPoint& operand)
-{
-    return operand;
-}
+FloatingPoint sameFloatingPoint(const FloatingPoint& operand) { return operand; }
 
 FloatingPoint negateFloatingPoint(const FloatingPoint& operand)
 {
@@ -132,27 +129,17 @@ bool integerEqualsFloatingPoint(std::int64_t left, const FloatingPoint& right) {
 bool integerLessThanFloatingPoint(std::int64_t left, const FloatingPoint& right) { return double(left) < right.value; }
 bool integerAtMostFloatingPoint(std::int64_t left, const FloatingPoint& right) { return double(left) <= right.value; }
 
-GUARD_INSPECTORS(type<FloatingPoint>(),
-                 property<Shape::Keyed, sameFloatingPoint>("floating point", "floating points"),
-                 cast<integerAsFloatingPoint>("floating point"),
-                 cast<sameFloatingPoint>("floating point"),
-                 unary<kUnaryMinus, negateFloatingPoint>(),
-                 binary<kPlus, addFloatingPoints>(),
-                 binary<kMinus, subtractFloatingPoints>(),
-                 binary<kTimes, multiplyFloatingPoints>(),
-                 binary<kDivide, divideFloatingPoints>(),
-                 binary<kPlus, addFloatingPointAndInteger>(),
-                 binary<kMinus, subtractIntegerFromFloatingPoint>(),
-                 binary<kTimes, multiplyFloatingPointByInteger>(),
-                 binary<kDivide, divideFloatingPointByInteger>(),
-                 binary<kEqual, floatingPointEqualsInteger>(),
+GUARD_INSPECTORS(type<FloatingPoint>(), property<Shape::Keyed, sameFloatingPoint>("floating point", "floating points"),
+                 cast<integerAsFloatingPoint>("floating point"), cast<sameFloatingPoint>("floating point"),
+                 unary<kUnaryMinus, negateFloatingPoint>(), binary<kPlus, addFloatingPoints>(),
+                 binary<kMinus, subtractFloatingPoints>(), binary<kTimes, multiplyFloatingPoints>(),
+                 binary<kDivide, divideFloatingPoints>(), binary<kPlus, addFloatingPointAndInteger>(),
+                 binary<kMinus, subtractIntegerFromFloatingPoint>(), binary<kTimes, multiplyFloatingPointByInteger>(),
+                 binary<kDivide, divideFloatingPointByInteger>(), binary<kEqual, floatingPointEqualsInteger>(),
                  binary<kLessThanOrEqual, floatingPointAtMostInteger>(),
-                 binary<kLessThan, floatingPointLessThanInteger>(),
-                 binary<kPlus, addIntegerAndFloatingPoint>(),
-                 binary<kMinus, subtractFloatingPointFromInteger>(),
-                 binary<kTimes, multiplyIntegerByFloatingPoint>(),
-                 binary<kDivide, divideIntegerByFloatingPoint>(),
-                 binary<kEqual, integerEqualsFloatingPoint>(),
+                 binary<kLessThan, floatingPointLessThanInteger>(), binary<kPlus, addIntegerAndFloatingPoint>(),
+                 binary<kMinus, subtractFloatingPointFromInteger>(), binary<kTimes, multiplyIntegerByFloatingPoint>(),
+                 binary<kDivide, divideIntegerByFloatingPoint>(), binary<kEqual, integerEqualsFloatingPoint>(),
                  binary<kLessThanOrEqual, integerAtMostFloatingPoint>(),
                  binary<kLessThan, integerLessThanFloatingPoint>())
 GUARD_INSPECTOR_ARRAY(orderedValueBundle<FloatingPoint>())

@@ -80,15 +80,9 @@ bool isInfiniteNumber(const FloatingPoint& number) { return std::isinf(number.va
 bool isNotANumber(const FloatingPoint& number) { return std::isnan(number.value); }
 bool isNormalNumber(const FloatingPoint& number) { return std::isnormal(number.value); }
 
-std::optional<std::int64_t> integerFloor(const FloatingPoint& number)
-{
-    return asInteger(std::floor(number.value));
-}
+std::optional<std::int64_t> integerFloor(const FloatingPoint& number) { return asInteger(std::floor(number.value)); }
 
-std::optional<std::int64_t> integerCeiling(const FloatingPoint& number)
-{
-    return asInteger(std::ceil(number.value));
-}
+std::optional<std::int64_t> integerCeiling(const FloatingPoint& number) { return asInteger(std::ceil(number.value)); }
 
 std::optional<std::int64_t> floatingPointAsInteger(const FloatingPoint& number)
 {
@@ -97,26 +91,23 @@ std::optional<std::int64_t> floatingPointAsInteger(const FloatingPoint& number)
     return asInteger(std::nearbyint(number.value));
 }
 
-GUARD_INSPECTORS(property<Shape::Of, significanceThreshold>("significance threshold", "significance thresholds"),
-                 property<Shape::Of, significancePlace>("significance place", "significance places"),
-                 property<Shape::Of, relativeSignificancePlace>("relative significance place",
-                                                               "relative significance places"),
-                 property<Shape::KeyedOf, moreSignificance>("more significance", "more significances"),
-                 property<Shape::KeyedOf, lessSignificance>("less significance", "less significances"),
-                 property<Shape::KeyedOf, withSignificancePlace>("significance place", "significance places"),
-                 property<Shape::KeyedOf, withRelativeSignificancePlace>("relative significance place",
-                                                                         "relative significance places"),
-                 property<Shape::Of, dividedByZeroFlag>("divided by zero", "divided by zeroes"),
-                 property<Shape::Of, inexactFlag>("inexact", "inexacts"),
-                 property<Shape::Of, invalidFlag>("invalid", "invalids"),
-                 property<Shape::Of, overflowFlag>("overflow", "overflows"),
-                 property<Shape::Of, underflowFlag>("underflow", "underflows"),
-                 property<Shape::Of, isFiniteNumber>("finite", "finites"),
-                 property<Shape::Of, isInfiniteNumber>("infinite", "infinites"),
-                 property<Shape::Of, isNotANumber>("nan", "nans"),
-                 property<Shape::Of, isNormalNumber>("normal", "normals"),
-                 property<Shape::Of, integerFloor>("integer floor", "integer floors"),
-                 property<Shape::Of, integerCeiling>("integer ceiling", "integer ceilings"),
-                 cast<floatingPointAsInteger>("integer"))
+GUARD_INSPECTORS(
+    property<Shape::Of, significanceThreshold>("significance threshold", "significance thresholds"),
+    property<Shape::Of, significancePlace>("significance place", "significance places"),
+    property<Shape::Of, relativeSignificancePlace>("relative significance place", "relative significance places"),
+    property<Shape::KeyedOf, moreSignificance>("more significance", "more significances"),
+    property<Shape::KeyedOf, lessSignificance>("less significance", "less significances"),
+    property<Shape::KeyedOf, withSignificancePlace>("significance place", "significance places"),
+    property<Shape::KeyedOf, withRelativeSignificancePlace>("relative significance place",
+                                                            "relative significance places"),
+    property<Shape::Of, dividedByZeroFlag>("divided by zero", "divided by zeroes"),
+    property<Shape::Of, inexactFlag>("inexact", "inexacts"), property<Shape::Of, invalidFlag>("invalid", "invalids"),
+    property<Shape::Of, overflowFlag>("overflow", "overflows"),
+    property<Shape::Of, underflowFlag>("underflow", "underflows"),
+    property<Shape::Of, isFiniteNumber>("finite", "finites"),
+    property<Shape::Of, isInfiniteNumber>("infinite", "infinites"), property<Shape::Of, isNotANumber>("nan", "nans"),
+    property<Shape::Of, isNormalNumber>("normal", "normals"),
+    property<Shape::Of, integerFloor>("integer floor", "integer floors"),
+    property<Shape::Of, integerCeiling>("integer ceiling", "integer ceilings"), cast<floatingPointAsInteger>("integer"))
 
 } // namespace guard

@@ -30,10 +30,7 @@ bool isInfinityWord(std::string_view word)
     return equalsIgnoringAsciiCase(word, "inf") || equalsIgnoringAsciiCase(word, "infinity");
 }
 
-FloatingPoint nonFinite(double value)
-{
-    return FloatingPoint{value, 1.0, 0};
-}
+FloatingPoint nonFinite(double value) { return FloatingPoint{value, 1.0, 0}; }
 
 std::optional<FloatingPoint> nonFiniteFromText(std::string_view text)
 {
@@ -55,8 +52,8 @@ std::optional<FloatingPoint> nonFiniteFromText(std::string_view text)
 
 // What the digits of a finite numeral say about its value's places.
 struct Mantissa {
-    std::int64_t lastPlace = 0;     // place of the last significant written digit
-    std::int64_t leadingPlace = 0;  // place of the first non-zero digit
+    std::int64_t lastPlace = 0;    // place of the last significant written digit
+    std::int64_t leadingPlace = 0; // place of the first non-zero digit
     bool hasNonZeroDigit = false;
 };
 
@@ -65,8 +62,8 @@ std::optional<Mantissa> readMantissa(std::string_view text)
 {
     std::int64_t integerDigits = 0;
     std::int64_t fractionDigits = 0;
-    std::int64_t trailingZeros = 0;  // of the integer digits
-    std::int64_t nonZeroIndex = -1;  // digit index of the first non-zero digit
+    std::int64_t trailingZeros = 0; // of the integer digits
+    std::int64_t nonZeroIndex = -1; // digit index of the first non-zero digit
     bool seenPoint = false;
     for (char c : text) {
         if (c == '.' && !seenPoint) {

@@ -41,8 +41,8 @@ int decimalPlace(double amount)
 
 // Where the digits of a finite, non-zero magnitude start and stop.
 struct DigitPlaces {
-    int leading;  // place of the leading digit of the exact value
-    int last;     // place of the last digit to write
+    int leading; // place of the leading digit of the exact value
+    int last;    // place of the last digit to write
 };
 
 // The exact value's leading digit (the double nearest 10^23 lies below it,
@@ -62,8 +62,9 @@ DigitPlaces digitPlaces(double magnitude, int significancePlace)
         return DigitPlaces{leading, significancePlace};
     // One digit is written. It is a 1 one place up when the value rounds up
     // to that place, or when rounding to the leading digit carries into it.
-    const char* rest = digits + 2;  // the digits after "d."
-    bool exactlyHalf = digits[0] == '5' && std::find_if(rest, static_cast<const char*>(mark), [](char c) { return c != '0'; }) == mark;
+    const char* rest = digits + 2; // the digits after "d."
+    bool exactlyHalf =
+        digits[0] == '5' && std::find_if(rest, static_cast<const char*>(mark), [](char c) { return c != '0'; }) == mark;
     bool roundsUp = significancePlace == leading + 1 && digits[0] >= '5' && !exactlyHalf;
     bool carries = digits[0] == '9' && *rest >= '5';
     if (roundsUp || carries)
@@ -104,10 +105,7 @@ std::optional<String> sharedText(double value)
     return std::nullopt;
 }
 
-int significancePlace(const FloatingPoint& number)
-{
-    return decimalPlace(std::fabs(number.significance));
-}
+int significancePlace(const FloatingPoint& number) { return decimalPlace(std::fabs(number.significance)); }
 
 // The significant digits of a finite, non-zero magnitude from its leading
 // digit down to the last place, rounded to nearest (ties to even), and the
@@ -116,14 +114,15 @@ class SignificantDigits {
 public:
     SignificantDigits(double magnitude, DigitPlaces places)
     {
-        if (places.last > places.leading) {  // rounded up to a single 1
+        if (places.last > places.leading) { // rounded up to a single 1
             digits_[count_++] = '1';
             leadingPlace_ = places.last;
             return;
         }
         int count = places.leading - places.last + 1;
         char written[400];
-        char* end = std::to_chars(written, written + sizeof written, magnitude, std::chars_format::scientific, count - 1).ptr;
+        char* end =
+            std::to_chars(written, written + sizeof written, magnitude, std::chars_format::scientific, count - 1).ptr;
         const char* mark = std::find(written, end, 'e');
         std::from_chars(mark + 1 + (mark[1] == '+'), end, leadingPlace_);
         for (const char* c = written; c != mark; ++c)
@@ -159,7 +158,8 @@ bool exceedsDoublePrecision(std::string_view digits)
 String standardNotationToFraction(double value, int lastPlace, bool checkPrecision)
 {
     char written[400];
-    char* end = std::to_chars(written, written + sizeof written, std::fabs(value), std::chars_format::fixed, -lastPlace).ptr;
+    char* end =
+        std::to_chars(written, written + sizeof written, std::fabs(value), std::chars_format::fixed, -lastPlace).ptr;
     std::string_view digits(written, std::size_t(end - written));
     if (checkPrecision) {
         char withoutPoint[400];
@@ -212,7 +212,8 @@ String scientificNotation(double value, int place)
     int exponent = significant.leadingPlace();
     text.append(exponent < 0 ? '-' : '+');
     char exponentDigits[8];
-    text.append(std::string_view(exponentDigits, std::to_chars(exponentDigits, exponentDigits + 8, std::abs(exponent)).ptr));
+    text.append(
+        std::string_view(exponentDigits, std::to_chars(exponentDigits, exponentDigits + 8, std::abs(exponent)).ptr));
     return text.copy();
 }
 
@@ -242,8 +243,7 @@ String floatingPointAsScientificNotation(const FloatingPoint& number)
     return scientificNotation(number.value, significancePlace(number));
 }
 
-GUARD_INSPECTORS(cast<floatingPointAsString>("string"),
-                 cast<floatingPointAsScientificNotation>("scientific notation"),
+GUARD_INSPECTORS(cast<floatingPointAsString>("string"), cast<floatingPointAsScientificNotation>("scientific notation"),
                  cast<floatingPointAsStandardNotation>("standard notation"))
 
 } // namespace guard

@@ -5,15 +5,9 @@ namespace guard {
 
 const char kInvalidArithmeticProgressionStepText[] = "\"integers in\" step argument must not be 0";
 
-std::int64_t lowerBoundOfRange(const IntegerRange& range)
-{
-    return range.lower;
-}
+std::int64_t lowerBoundOfRange(const IntegerRange& range) { return range.lower; }
 
-std::int64_t upperBoundOfRange(const IntegerRange& range)
-{
-    return range.upper;
-}
+std::int64_t upperBoundOfRange(const IntegerRange& range) { return range.upper; }
 
 bool IntegerProgression::start(std::int64_t& out, std::int64_t start, std::int64_t end, std::int64_t step)
 {
@@ -38,10 +32,7 @@ bool IntegerProgression::next(std::int64_t& out)
     return true;
 }
 
-bool IntegersTo::first(std::int64_t& out, std::int64_t last)
-{
-    return start(out, 0, last, last < 0 ? -1 : 1);
-}
+bool IntegersTo::first(std::int64_t& out, std::int64_t last) { return start(out, 0, last, last < 0 ? -1 : 1); }
 
 bool IntegersInPair::first(std::int64_t& out, const Tuple<std::int64_t, std::int64_t>& bounds)
 {
@@ -58,8 +49,7 @@ bool IntegersInTriple::first(std::int64_t& out, const Tuple<std::int64_t, std::i
     return start(out, boundsAndStep.get<0>(), boundsAndStep.get<1>(), step);
 }
 
-GUARD_INSPECTORS(type<IntegerRange>(),
-                 property<Shape::Of, lowerBoundOfRange>("lower bound", "lower bounds"),
+GUARD_INSPECTORS(type<IntegerRange>(), property<Shape::Of, lowerBoundOfRange>("lower bound", "lower bounds"),
                  property<Shape::Of, upperBoundOfRange>("upper bound", "upper bounds"),
                  iterated<Shape::Keyed, IntegersTo>("integer to", "integers to"),
                  iterated<Shape::Keyed, IntegersInPair>("integer in", "integers in"),

@@ -33,7 +33,7 @@ std::int64_t upperBoundOfRange(const IntegerRange& range);
 
 // A zero step of "integers in (A, B, S)".
 extern const char kInvalidArithmeticProgressionStepText[];
-class InvalidArithmeticProgressionStep : public FixedTextInspectorError<kInvalidArithmeticProgressionStepText> {};
+class InvalidArithmeticProgressionStep : public FixedTextInspectorError<kInvalidArithmeticProgressionStepText> { };
 
 // The state shared by the plural properties below: the last value yielded,
 // the end value and the step.

@@ -10,7 +10,6 @@ namespace guard {
 
 namespace {
 
-
 // Reads all of [begin, end) as an unsigned numeral in `base` (digits only:
 // from_chars takes no sign for unsigned types and no prefix).
 std::optional<std::uint64_t> unsignedFromText(const char* begin, const char* end, int base)
@@ -46,7 +45,7 @@ std::optional<std::int64_t> integerFromText(const String& text)
     if (negative) {
         if (*magnitude > kGreatest + 1)
             return std::nullopt;
-        return std::int64_t(0 - *magnitude);  // two's complement, also for 2^63
+        return std::int64_t(0 - *magnitude); // two's complement, also for 2^63
     }
     if (*magnitude > kGreatest)
         return std::nullopt;
@@ -68,10 +67,7 @@ std::optional<std::int64_t> hexadecimalIntegerFromText(const String& text)
     return std::int64_t(*pattern);
 }
 
-String integerAsHexadecimal(std::int64_t value)
-{
-    return writtenUnsigned(std::uint64_t(value), 16);
-}
+String integerAsHexadecimal(std::int64_t value) { return writtenUnsigned(std::uint64_t(value), 16); }
 
 std::optional<String> hexadecimalStringFromText(const String& text)
 {
@@ -131,9 +127,7 @@ GUARD_INSPECTORS(property<Shape::Keyed, integerFromText>("integer", "integers"),
                  property<Shape::Keyed, hexadecimalIntegerFromText>("hexadecimal integer", "hexadecimal integers"),
                  property<Shape::Keyed, hexadecimalStringFromText>("hexadecimal string", "hexadecimal strings"),
                  property<Shape::KeyedOf, significantDigitsOfInteger>("significant digits", "significant digitss"),
-                 cast<integerAsString>("string"),
-                 cast<integerAsHexadecimal>("hexadecimal"),
-                 cast<integerFromText>("integer"),
-                 cast<stringAsHexadecimal>("hexadecimal"))
+                 cast<integerAsString>("string"), cast<integerAsHexadecimal>("hexadecimal"),
+                 cast<integerFromText>("integer"), cast<stringAsHexadecimal>("hexadecimal"))
 
 } // namespace guard

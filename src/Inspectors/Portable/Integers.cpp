@@ -31,7 +31,7 @@ std::optional<std::int64_t> divideIntegers(std::int64_t left, std::int64_t right
 {
     if (right == 0 || (left == kLeastInteger && right == -1))
         return std::nullopt;
-    std::int64_t quotient = left / right;  // truncated towards zero
+    std::int64_t quotient = left / right; // truncated towards zero
     if (left % right != 0 && ((left < 0) != (right < 0)))
         --quotient;
     return quotient;
@@ -41,9 +41,9 @@ std::optional<std::int64_t> integerModulo(std::int64_t left, std::int64_t right)
 {
     if (right == 0)
         return std::nullopt;
-    if (right == -1)  // also keeps least integer % -1 away from the hardware
+    if (right == -1) // also keeps least integer % -1 away from the hardware
         return 0;
-    std::int64_t remainder = left % right;  // sign of the dividend
+    std::int64_t remainder = left % right; // sign of the dividend
     if (remainder != 0 && ((remainder < 0) != (right < 0)))
         remainder += right;
     return remainder;
@@ -70,15 +70,9 @@ std::optional<std::int64_t> integerWithKey(std::int64_t key)
     return key;
 }
 
-std::int64_t greatestInteger()
-{
-    return kGreatestInteger;
-}
+std::int64_t greatestInteger() { return kGreatestInteger; }
 
-std::int64_t leastInteger()
-{
-    return kLeastInteger;
-}
+std::int64_t leastInteger() { return kLeastInteger; }
 
 bool bitOfInteger(std::int64_t key, std::int64_t value)
 {
@@ -86,22 +80,15 @@ bool bitOfInteger(std::int64_t key, std::int64_t value)
     return (std::uint64_t(value) >> index) & 1;
 }
 
-std::int64_t integerAsInteger(std::int64_t value)
-{
-    return value;
-}
+std::int64_t integerAsInteger(std::int64_t value) { return value; }
 
 GUARD_INSPECTORS(property<Shape::Keyed, integerWithKey>("integer", "integers"),
                  property<Shape::KeyedOf, bitOfInteger>("bit", "bits"),
                  property<Shape::Of, absoluteValueOfInteger>("absolute value", "absolute values"),
                  property<Shape::Global, greatestInteger>("greatest integer", "greatest integers"),
                  property<Shape::Global, leastInteger>("least integer", "least integers"),
-                 cast<integerAsInteger>("integer"),
-                 unary<kUnaryMinus, negateInteger>(),
-                 binary<kPlus, addIntegers>(),
-                 binary<kMinus, subtractIntegers>(),
-                 binary<kTimes, multiplyIntegers>(),
-                 binary<kDivide, divideIntegers>(),
-                 binary<kMod, integerModulo>())
+                 cast<integerAsInteger>("integer"), unary<kUnaryMinus, negateInteger>(), binary<kPlus, addIntegers>(),
+                 binary<kMinus, subtractIntegers>(), binary<kTimes, multiplyIntegers>(),
+                 binary<kDivide, divideIntegers>(), binary<kMod, integerModulo>())
 
 } // namespace guard

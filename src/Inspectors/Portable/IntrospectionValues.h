@@ -52,10 +52,7 @@ struct GuardType<UnaryOperatorRef> {
 TypeRef typeNamed(std::string_view name);
 
 // A string over text that lives as long as the registry (record names).
-inline String staticText(const char* text)
-{
-    return String(text, std::uint32_t(std::char_traits<char>::length(text)));
-}
+inline String staticText(const char* text) { return String(text, std::uint32_t(std::char_traits<char>::length(text))); }
 
 // A plural property over one kind's registration list, in registration
 // order: the records that Accept(record, keys...) takes, for the key and

@@ -35,10 +35,7 @@ bool IntegerProduct::result(std::int64_t& out) const
     return !overflow_;
 }
 
-void FloatingPointSum::add(const FloatingPoint& element)
-{
-    total_ = addFloatingPoints(total_, element);
-}
+void FloatingPointSum::add(const FloatingPoint& element) { total_ = addFloatingPoints(total_, element); }
 
 bool FloatingPointSum::result(FloatingPoint& out) const
 {
@@ -46,10 +43,7 @@ bool FloatingPointSum::result(FloatingPoint& out) const
     return true;
 }
 
-void FloatingPointProduct::add(const FloatingPoint& element)
-{
-    total_ = multiplyFloatingPoints(total_, element);
-}
+void FloatingPointProduct::add(const FloatingPoint& element) { total_ = multiplyFloatingPoints(total_, element); }
 
 bool FloatingPointProduct::result(FloatingPoint& out) const
 {
@@ -99,12 +93,10 @@ void OfIntegers<FloatingPointAggregate>::add(std::int64_t element)
 template class OfIntegers<FloatingPointMean>;
 template class OfIntegers<FloatingPointStandardDeviation>;
 
-GUARD_INSPECTORS(aggregate<IntegerSum>("sum", "sums"),
-                 aggregate<IntegerProduct>("product", "products"),
+GUARD_INSPECTORS(aggregate<IntegerSum>("sum", "sums"), aggregate<IntegerProduct>("product", "products"),
                  aggregate<OfIntegers<FloatingPointMean>>("mean", "means"),
                  aggregate<OfIntegers<FloatingPointStandardDeviation>>("standard deviation", "standard deviations"),
-                 aggregate<FloatingPointSum>("sum", "sums"),
-                 aggregate<FloatingPointProduct>("product", "products"),
+                 aggregate<FloatingPointSum>("sum", "sums"), aggregate<FloatingPointProduct>("product", "products"),
                  aggregate<FloatingPointMean>("mean", "means"),
                  aggregate<FloatingPointStandardDeviation>("standard deviation", "standard deviations"))
 

@@ -32,8 +32,8 @@ struct OperatorLists {
 
 using Binary = OperatorLists<BinaryOperatorRecord, BinaryOperatorRef, firstRegisteredBinaryOperator,
                              binaryOperatorSymbol, binaryOperatorName>;
-using Unary = OperatorLists<UnaryOperatorRecord, UnaryOperatorRef, firstRegisteredUnaryOperator,
-                            unaryOperatorSymbol, unaryOperatorName>;
+using Unary = OperatorLists<UnaryOperatorRecord, UnaryOperatorRef, firstRegisteredUnaryOperator, unaryOperatorSymbol,
+                            unaryOperatorName>;
 
 TypeRef leftOperandType(const BinaryOperatorRef& op) { return typeNamed(op.record->leftTypeName); }
 TypeRef rightOperandType(const BinaryOperatorRef& op) { return typeNamed(op.record->rightTypeName); }
@@ -56,8 +56,7 @@ String unaryAsString(const UnaryOperatorRef& op)
 
 } // namespace
 
-GUARD_INSPECTORS(type<BinaryOperatorRef>(),
-                 iterated<Shape::Global, Binary::All>("binary operator", "binary operators"),
+GUARD_INSPECTORS(type<BinaryOperatorRef>(), iterated<Shape::Global, Binary::All>("binary operator", "binary operators"),
                  iterated<Shape::Keyed, Binary::Named>("binary operator", "binary operators"),
                  iterated<Shape::Keyed, Binary::Returning>("binary operator returning", "binary operators returning"),
                  property<Shape::Of, Binary::name>("name", "names"),
@@ -67,14 +66,12 @@ GUARD_INSPECTORS(type<BinaryOperatorRef>(),
                  property<Shape::Of, rightOperandType>("right operand type", "right operand types"),
                  cast<binaryAsString>("string"))
 
-GUARD_INSPECTORS(type<UnaryOperatorRef>(),
-                 iterated<Shape::Global, Unary::All>("unary operator", "unary operators"),
+GUARD_INSPECTORS(type<UnaryOperatorRef>(), iterated<Shape::Global, Unary::All>("unary operator", "unary operators"),
                  iterated<Shape::Keyed, Unary::Named>("unary operator", "unary operators"),
                  iterated<Shape::Keyed, Unary::Returning>("unary operator returning", "unary operators returning"),
                  property<Shape::Of, Unary::name>("name", "names"),
                  property<Shape::Of, Unary::symbol>("symbol", "symbols"),
                  property<Shape::Of, Unary::resultType>("result type", "result types"),
-                 property<Shape::Of, operandType>("operand type", "operand types"),
-                 cast<unaryAsString>("string"))
+                 property<Shape::Of, operandType>("operand type", "operand types"), cast<unaryAsString>("string"))
 
 } // namespace guard

@@ -67,15 +67,13 @@ String propertyAsString(const PropertyRef& p)
     const PropertyRecord& r = *p.record;
     bool keyed = *r.keyTypeName;
     bool hasObject = *r.objectTypeName;
-    return String::join({r.iterated ? r.pluralName : r.singularName, keyed ? " <" : "", r.keyTypeName,
-                         keyed ? ">" : "", hasObject ? " of <" : "", r.objectTypeName, hasObject ? ">" : "", ": ",
-                         r.resultTypeName});
+    return String::join({r.iterated ? r.pluralName : r.singularName, keyed ? " <" : "", r.keyTypeName, keyed ? ">" : "",
+                         hasObject ? " of <" : "", r.objectTypeName, hasObject ? ">" : "", ": ", r.resultTypeName});
 }
 
 } // namespace
 
-GUARD_INSPECTORS(type<PropertyRef>(),
-                 iterated<Shape::Global, AllProperties>("property", "properties"),
+GUARD_INSPECTORS(type<PropertyRef>(), iterated<Shape::Global, AllProperties>("property", "properties"),
                  iterated<Shape::Keyed, PropertiesNamed>("property", "properties"),
                  iterated<Shape::Keyed, PropertiesReturning>("property returning", "properties returning"),
                  iterated<Shape::Of, PropertiesOfType>("property", "properties"),

@@ -43,7 +43,10 @@ namespace SetBundle {
 
 // Copies an element into the evaluation's allocator (strings with their bytes).
 template <class E>
-E place(const E& element) { return element; }
+E place(const E& element)
+{
+    return element;
+}
 inline String place(const String& element) { return String::copy(element.view()); }
 
 // A set value made of sorted distinct elements from [begin, end).
@@ -102,7 +105,10 @@ bool containsSet(const SetValue<E>& set, const SetValue<E>& subset)
     return std::includes(set.begin(), set.end(), subset.begin(), subset.end());
 }
 template <class E>
-std::int64_t size(const SetValue<E>& set) { return set.count; }
+std::int64_t size(const SetValue<E>& set)
+{
+    return set.count;
+}
 
 template <class E>
 class Elements {

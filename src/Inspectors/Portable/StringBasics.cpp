@@ -15,10 +15,7 @@ bool stringAtMost(const String& left, const String& right) { return !(right < le
 
 } // namespace
 
-GUARD_INSPECTORS(cast<sameString>("string"),
-                 binary<kEqual, stringsEqual>(),
-                 binary<kLessThan, stringLess>(),
-                 binary<kLessThanOrEqual, stringAtMost>(),
-                 binary<kConcatenate, concatenate>())
+GUARD_INSPECTORS(cast<sameString>("string"), binary<kEqual, stringsEqual>(), binary<kLessThan, stringLess>(),
+                 binary<kLessThanOrEqual, stringAtMost>(), binary<kConcatenate, concatenate>())
 
 } // namespace guard

@@ -41,13 +41,9 @@ bool sameType(const TypeRef& a, const TypeRef& b) { return a.record == b.record;
 
 } // namespace
 
-GUARD_INSPECTORS(type<TypeRef>(),
-                 property<Shape::Keyed, typeOfName>("type", "types"),
-                 iterated<Shape::Global, AllTypes>("type", "types"),
-                 property<Shape::Of, typeName>("name", "names"),
-                 property<Shape::Of, typeSize>("size", "sizes"),
-                 property<Shape::Of, typeParent>("parent", "parents"),
-                 cast<typeName>("string"),
-                 binary<kEqual, sameType>())
+GUARD_INSPECTORS(type<TypeRef>(), property<Shape::Keyed, typeOfName>("type", "types"),
+                 iterated<Shape::Global, AllTypes>("type", "types"), property<Shape::Of, typeName>("name", "names"),
+                 property<Shape::Of, typeSize>("size", "sizes"), property<Shape::Of, typeParent>("parent", "parents"),
+                 cast<typeName>("string"), binary<kEqual, sameType>())
 
 } // namespace guard

@@ -18,7 +18,6 @@ std::optional<String> undefinedAsString(const Undefined&) { return std::nullopt;
 
 GUARD_INSPECTORS(property<Shape::Global, nothing>("null", "nothing"),
                  property<Shape::Global, nothing>("nil", "nothings"),
-                 property<Shape::Keyed, userError>("error", "errors"),
-                 cast<undefinedAsString>("string"))
+                 property<Shape::Keyed, userError>("error", "errors"), cast<undefinedAsString>("string"))
 
 } // namespace guard

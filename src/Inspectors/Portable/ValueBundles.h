@@ -40,14 +40,26 @@ struct GuardType<WithMultiplicity<T>> {
 namespace ValueBundle {
 
 template <class T>
-bool equal(const T& a, const T& b) { return a == b; }
+bool equal(const T& a, const T& b)
+{
+    return a == b;
+}
 template <class T>
-bool less(const T& a, const T& b) { return a < b; }
+bool less(const T& a, const T& b)
+{
+    return a < b;
+}
 template <class T>
-bool lessOrEqual(const T& a, const T& b) { return a < b || a == b; }
+bool lessOrEqual(const T& a, const T& b)
+{
+    return a < b || a == b;
+}
 
 template <class T>
-std::int64_t multiplicity(const WithMultiplicity<T>& value) { return std::int64_t(value.count); }
+std::int64_t multiplicity(const WithMultiplicity<T>& value)
+{
+    return std::int64_t(value.count);
+}
 
 // The distinct source values in ascending order, each with its count.
 template <class T>
@@ -144,17 +156,18 @@ constexpr auto uniqueValueBundle()
 template <GuardValue T>
 constexpr auto orderedValueBundle()
 {
-    return joinRows(std::array{
-                        binary<kEqual, ValueBundle::equal<T>>(),
-                        binary<kLessThan, ValueBundle::less<T>>(),
-                        binary<kLessThanOrEqual, ValueBundle::lessOrEqual<T>>(),
-                    },
-                    uniqueValueBundle<T>(),
-                    std::array{
-                        aggregate<ValueBundle::Minimum<T>>("minimum", "minima"),
-                        aggregate<ValueBundle::Maximum<T>>("maximum", "maxima"),
-                        aggregate<ValueBundle::Extrema<T>>("extrema", "extremas"),
-                    });
+    return joinRows(
+        std::array{
+            binary<kEqual, ValueBundle::equal<T>>(),
+            binary<kLessThan, ValueBundle::less<T>>(),
+            binary<kLessThanOrEqual, ValueBundle::lessOrEqual<T>>(),
+        },
+        uniqueValueBundle<T>(),
+        std::array{
+            aggregate<ValueBundle::Minimum<T>>("minimum", "minima"),
+            aggregate<ValueBundle::Maximum<T>>("maximum", "maxima"),
+            aggregate<ValueBundle::Extrema<T>>("extrema", "extremas"),
+        });
 }
 
 } // namespace guard

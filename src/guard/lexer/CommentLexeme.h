@@ -9,7 +9,7 @@ namespace guard {
 
 class CommentLexeme final : public Lexeme {
 public:
-    explicit CommentLexeme(GuardCommentLexemeAcceptor& acceptor) : acceptor_(acceptor) {}
+    explicit CommentLexeme(GuardCommentLexemeAcceptor& acceptor) : acceptor_(acceptor) { }
 
     void Begin(TextOffset) override
     {

@@ -14,7 +14,7 @@ void CommentOrOperatorLexeme::Accept(TextOffset start, TextOffset position, Lexe
     }
     const char* from = cursor.next;
     if (start == position)
-        ++cursor.next;  // the "/"
+        ++cursor.next; // the "/"
     if (cursor.atEnd())
         return;
     TextOffset offset = position + TextOffset(cursor.next - from);

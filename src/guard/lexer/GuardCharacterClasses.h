@@ -13,6 +13,6 @@ inline constexpr CharacterSet kDigit = CharacterSet().withRange('0', '9');
 // "/" is not among them: it may start a comment.
 inline constexpr CharacterSet kOperatorStart = CharacterSet::of("!&()*+,-;<=>|");
 inline constexpr CharacterSet kHexDigit = kDigit.withRange('A', 'F').withRange('a', 'f');
-}
+} // namespace GuardClass
 
 } // namespace guard

@@ -61,7 +61,6 @@ class GuardLexemeAcceptor : public PhraseAcceptor,
                             public NumeralLexemeAcceptor,
                             public CharacterLexemeAcceptor,
                             public GuardCommentLexemeAcceptor,
-                            public EndLexemeAcceptor {
-};
+                            public EndLexemeAcceptor { };
 
 } // namespace guard

@@ -5,14 +5,8 @@
 namespace guard {
 
 GuardLexer::GuardLexer(GuardLexemeAcceptor& parser)
-    : Lexer(parser),
-      phrase_(parser),
-      operator_(parser),
-      string_(stringBuffer_, parser),
-      commentOrOperator_(parser, operator_),
-      numeral_(parser),
-      whitespace_(GuardClass::kWhitespace),
-      character_(parser)
+    : Lexer(parser), phrase_(parser), operator_(parser), string_(stringBuffer_, parser),
+      commentOrOperator_(parser, operator_), numeral_(parser), whitespace_(GuardClass::kWhitespace), character_(parser)
 {
 }
 

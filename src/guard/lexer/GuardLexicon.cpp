@@ -151,16 +151,10 @@ constexpr std::array<SpellingRange, 256> kOperatorsByFirstByte = firstByteRanges
 constexpr SpellingTable kKeywordTable{kKeywords, kKeywordsByFirstByte.data()};
 constexpr SpellingTable kOperatorTable{kOperators, kOperatorsByFirstByte.data()};
 
-}  // namespace
+} // namespace
 
-const SpellingTable& guardKeywords()
-{
-    return kKeywordTable;
-}
+const SpellingTable& guardKeywords() { return kKeywordTable; }
 
-const SpellingTable& guardOperators()
-{
-    return kOperatorTable;
-}
+const SpellingTable& guardOperators() { return kOperatorTable; }
 
 } // namespace guard

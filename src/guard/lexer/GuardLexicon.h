@@ -15,9 +15,6 @@ const SpellingTable& guardKeywords();
 const SpellingTable& guardOperators();
 
 // "a", "an" and "the".
-inline bool isGuardArticle(std::string_view word)
-{
-    return word == "a" || word == "an" || word == "the";
-}
+inline bool isGuardArticle(std::string_view word) { return word == "a" || word == "an" || word == "the"; }
 
 } // namespace guard

@@ -10,7 +10,7 @@ namespace {
 
 constexpr char kQuote = '"';
 
-}  // namespace
+} // namespace
 
 void GuardStringLexeme::Accept(TextOffset start, TextOffset position, LexemeCursor& cursor)
 {
@@ -19,7 +19,7 @@ void GuardStringLexeme::Accept(TextOffset start, TextOffset position, LexemeCurs
     const char* from = cursor.next;
     auto offsetOf = [&](const char* at) { return position + TextOffset(at - from); };
     if (start == position) {
-        const char* text = ++cursor.next;  // past the opening quote
+        const char* text = ++cursor.next; // past the opening quote
         const char* quote = static_cast<const char*>(std::memchr(text, kQuote, std::size_t(cursor.end - text)));
         if (quote && !std::memchr(text, '%', std::size_t(quote - text))) {
             cursor.next = quote + 1;
@@ -59,8 +59,7 @@ void GuardStringLexeme::Accept(TextOffset start, TextOffset position, LexemeCurs
             state_ = State::Text;
             break;
         }
-        case State::Closed:
-            return;
+        case State::Closed: return;
         }
         if (count_ < kBufferSize)
             buffer_[count_] = static_cast<char>(byte);

@@ -19,7 +19,7 @@ class GuardStringLexeme final : public Lexeme {
 public:
     static constexpr std::uint32_t kBufferSize = 512;
 
-    GuardStringLexeme(char* buffer, GuardStringLexemeAcceptor& acceptor) : buffer_(buffer), acceptor_(acceptor) {}
+    GuardStringLexeme(char* buffer, GuardStringLexemeAcceptor& acceptor) : buffer_(buffer), acceptor_(acceptor) { }
 
     void Begin(TextOffset) override
     {
@@ -38,7 +38,7 @@ private:
     GuardStringLexemeAcceptor& acceptor_;
     State state_ = State::Text;
     std::uint8_t high_ = 0;
-    std::uint32_t count_ = 0;  // decoded bytes, counted past the buffer's end
+    std::uint32_t count_ = 0; // decoded bytes, counted past the buffer's end
 };
 
 } // namespace guard

@@ -11,7 +11,7 @@ namespace guard {
 
 class NumeralLexeme final : public Lexeme {
 public:
-    explicit NumeralLexeme(NumeralLexemeAcceptor& acceptor) : acceptor_(acceptor) {}
+    explicit NumeralLexeme(NumeralLexemeAcceptor& acceptor) : acceptor_(acceptor) { }
 
     void Begin(TextOffset) override
     {

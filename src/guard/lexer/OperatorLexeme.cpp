@@ -4,12 +4,9 @@
 
 namespace guard {
 
-OperatorLexeme::OperatorLexeme(OperatorLexemeAcceptor& acceptor) : operators_(guardOperators()), acceptor_(acceptor) {}
+OperatorLexeme::OperatorLexeme(OperatorLexemeAcceptor& acceptor) : operators_(guardOperators()), acceptor_(acceptor) { }
 
-void OperatorLexeme::Begin(TextOffset)
-{
-    range_ = SpellingRange::all(operators_.entries);
-}
+void OperatorLexeme::Begin(TextOffset) { range_ = SpellingRange::all(operators_.entries); }
 
 void OperatorLexeme::Accept(TextOffset start, TextOffset position, LexemeCursor& cursor)
 {

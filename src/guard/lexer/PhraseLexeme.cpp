@@ -7,8 +7,7 @@ namespace guard {
 PhraseLexeme::PhraseLexeme(PhraseAcceptor& acceptor)
     : acceptor_(acceptor),
       word_(GuardClass::kWordContinuation, wordBuffer_, sizeof wordBuffer_, *this, copyAsciiLowerCase),
-      space_(GuardClass::kWhitespace),
-      maker_(acceptor)
+      space_(GuardClass::kWhitespace), maker_(acceptor)
 {
 }
 
@@ -39,9 +38,6 @@ void PhraseLexeme::AcceptWord(TextOffset, TextOffset, const char* text, const ch
     maker_.addWord(text, textEnd);
 }
 
-void PhraseLexeme::RejectLongWord(TextOffset, TextOffset)
-{
-    acceptor_.RejectLongWord();
-}
+void PhraseLexeme::RejectLongWord(TextOffset, TextOffset) { acceptor_.RejectLongWord(); }
 
 } // namespace guard

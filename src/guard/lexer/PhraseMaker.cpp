@@ -8,10 +8,7 @@
 
 namespace guard {
 
-PhraseMaker::PhraseMaker(PhraseAcceptor& acceptor) : keywords_(guardKeywords()), acceptor_(acceptor)
-{
-    clear();
-}
+PhraseMaker::PhraseMaker(PhraseAcceptor& acceptor) : keywords_(guardKeywords()), acceptor_(acceptor) { clear(); }
 
 void PhraseMaker::clear()
 {
@@ -48,7 +45,7 @@ void PhraseMaker::scan()
     while (scanned_ < used_) {
         const char* word = buffer_ + scanned_;
         const char* end = word;
-        while (*end++ != ' ') {  // every word in the buffer ends with a space
+        while (*end++ != ' ') { // every word in the buffer ends with a space
         }
         range_ = range_.advanced(keywords_, word, end);
         scanned_ = std::uint32_t(end - buffer_);
@@ -66,7 +63,7 @@ void PhraseMaker::afterWord()
         return;
     }
     if (!range_.complete(keywords_.entries))
-        return;  // only the beginning of longer keywords so far
+        return; // only the beginning of longer keywords so far
     if (!haveKeyword_ && plainEnd_ > 0)
         acceptor_.AcceptPhrase(buffer_, buffer_ + plainEnd_ - 1);
     lastKeyword_ = range_;
@@ -79,8 +76,7 @@ void PhraseMaker::afterWord()
 // plain too, and matching starts again with the word after it.
 void PhraseMaker::skipPlainWord()
 {
-    while (buffer_[plainEnd_++] != ' ') {
-    }
+    while (buffer_[plainEnd_++] != ' ') { }
     restartMatching();
 }
 

@@ -43,11 +43,11 @@ private:
 
     const SpellingTable& keywords_;
     PhraseAcceptor& acceptor_;
-    std::uint32_t used_ = 0;       // bytes in the buffer
-    std::uint32_t plainEnd_ = 0;   // the plain words known so far end here
-    std::uint32_t scanned_ = 0;    // the matcher has been fed up to here
+    std::uint32_t used_ = 0;     // bytes in the buffer
+    std::uint32_t plainEnd_ = 0; // the plain words known so far end here
+    std::uint32_t scanned_ = 0;  // the matcher has been fed up to here
     SpellingRange range_;
-    SpellingRange lastKeyword_;    // the longest complete keyword seen so far
+    SpellingRange lastKeyword_; // the longest complete keyword seen so far
     bool haveKeyword_ = false;
     char buffer_[kBufferSize];
 };

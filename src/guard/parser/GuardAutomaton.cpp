@@ -38,25 +38,16 @@ void GuardAutomaton::PushString(const char* begin, const char* end)
     nodes_.push(tree_.make<StringExpression>(tree_.copyText(begin, end)));
 }
 
-void GuardAutomaton::PushPhrase(const char* begin, const char* end)
-{
-    phrases_.push(tree_.copyText(begin, end));
-}
+void GuardAutomaton::PushPhrase(const char* begin, const char* end) { phrases_.push(tree_.copyText(begin, end)); }
 
 void GuardAutomaton::PushOperator(std::uint32_t code, std::uint32_t flags)
 {
     operators_.push(PendingOperator{code, flags});
 }
 
-void GuardAutomaton::PushIt()
-{
-    nodes_.push(tree_.make<ItExpression>());
-}
+void GuardAutomaton::PushIt() { nodes_.push(tree_.make<ItExpression>()); }
 
-void GuardAutomaton::MakePhraseWithArgument()
-{
-    whoseCounts_.push(0);
-}
+void GuardAutomaton::MakePhraseWithArgument() { whoseCounts_.push(0); }
 
 void GuardAutomaton::MakePrimaryItem()
 {
@@ -97,7 +88,7 @@ void GuardAutomaton::MakeOf()
 Expression* GuardAutomaton::term(String phrase, Expression* argument, Expression* object)
 {
     std::string_view name = phrase.view();
-    if (phrase.empty())  // a primary, possibly "of" an object
+    if (phrase.empty()) // a primary, possibly "of" an object
         return object ? tree_.make<ComputedPropertyExpression>(argument, object, false) : argument;
     if (argument && object) {
         if (name == "item" || name == "items")
@@ -122,10 +113,7 @@ void GuardAutomaton::MakeOfNothing()
     MakeOf();
 }
 
-void GuardAutomaton::MakeExists()
-{
-    nodes_.top() = tree_.make<ExistsExpression>(nodes_.top());
-}
+void GuardAutomaton::MakeExists() { nodes_.top() = tree_.make<ExistsExpression>(nodes_.top()); }
 
 void GuardAutomaton::MakeExistsNo()
 {
@@ -153,15 +141,9 @@ void GuardAutomaton::MakeBinaryOperator()
         MakeNot();
 }
 
-void GuardAutomaton::MakeNot()
-{
-    nodes_.top() = tree_.make<LogicalNotExpression>(nodes_.top());
-}
+void GuardAutomaton::MakeNot() { nodes_.top() = tree_.make<LogicalNotExpression>(nodes_.top()); }
 
-void GuardAutomaton::MakeNegation()
-{
-    nodes_.top() = tree_.make<UnaryOperatorExpression>(nodes_.top(), kUnaryMinus);
-}
+void GuardAutomaton::MakeNegation() { nodes_.top() = tree_.make<UnaryOperatorExpression>(nodes_.top(), kUnaryMinus); }
 
 template <class Node>
 void GuardAutomaton::combineTopTwo()
@@ -171,10 +153,7 @@ void GuardAutomaton::combineTopTwo()
     nodes_.top() = tree_.make<Node>(nodes_.top(), right);
 }
 
-void GuardAutomaton::MakeBar()
-{
-    combineTopTwo<BarExpression>();
-}
+void GuardAutomaton::MakeBar() { combineTopTwo<BarExpression>(); }
 
 void GuardAutomaton::MakeMinus()
 {
@@ -183,15 +162,9 @@ void GuardAutomaton::MakeMinus()
     nodes_.top() = tree_.make<BinaryOperatorExpression>(nodes_.top(), right, GuardOperator::Subtract);
 }
 
-void GuardAutomaton::MakeAnd()
-{
-    combineTopTwo<AndExpression>();
-}
+void GuardAutomaton::MakeAnd() { combineTopTwo<AndExpression>(); }
 
-void GuardAutomaton::MakeOr()
-{
-    combineTopTwo<OrExpression>();
-}
+void GuardAutomaton::MakeOr() { combineTopTwo<OrExpression>(); }
 
 void GuardAutomaton::EndTuple()
 {
@@ -200,15 +173,9 @@ void GuardAutomaton::EndTuple()
     MakeTuple();
 }
 
-void GuardAutomaton::MakeTuple()
-{
-    combineTopTwo<TupleExpression>();
-}
+void GuardAutomaton::MakeTuple() { combineTopTwo<TupleExpression>(); }
 
-void GuardAutomaton::MakeCollection()
-{
-    combineTopTwo<CollectionExpression>();
-}
+void GuardAutomaton::MakeCollection() { combineTopTwo<CollectionExpression>(); }
 
 void GuardAutomaton::MakeIf()
 {

@@ -25,7 +25,7 @@ namespace guard {
 
 class GuardAutomaton final : public GuardRPNSemantics {
 public:
-    explicit GuardAutomaton(ExpressionTree& tree) : tree_(tree) {}
+    explicit GuardAutomaton(ExpressionTree& tree) : tree_(tree) { }
 
     void Reset() override;
     void PushInteger(std::uint32_t low, std::uint32_t high) override;

@@ -20,7 +20,9 @@ namespace guard {
 
 class GuardFrontEnd {
 public:
-    explicit GuardFrontEnd(ExpressionTree& tree) : tree_(tree), automaton_(tree), parser_(automaton_), lexer_(parser_) {}
+    explicit GuardFrontEnd(ExpressionTree& tree) : tree_(tree), automaton_(tree), parser_(automaton_), lexer_(parser_)
+    {
+    }
     GuardFrontEnd(const GuardFrontEnd&) = delete;
     GuardFrontEnd& operator=(const GuardFrontEnd&) = delete;
 

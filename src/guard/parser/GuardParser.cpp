@@ -7,7 +7,7 @@
 
 namespace guard {
 
-GuardParser::GuardParser(GuardRPNSemantics& automaton) : automaton_(automaton), engine_(guardGrammar(), automaton) {}
+GuardParser::GuardParser(GuardRPNSemantics& automaton) : automaton_(automaton), engine_(guardGrammar(), automaton) { }
 
 void GuardParser::AcceptPhrase(const char* begin, const char* end)
 {
@@ -37,49 +37,22 @@ void GuardParser::push()
         throw ExpressionTooDeep();
 }
 
-void GuardParser::RejectLongPhrase()
-{
-    throw PhraseTooLong();
-}
+void GuardParser::RejectLongPhrase() { throw PhraseTooLong(); }
 
-void GuardParser::RejectLongWord()
-{
-    throw WordTooLong();
-}
+void GuardParser::RejectLongWord() { throw WordTooLong(); }
 
-void GuardParser::RejectInvalidOperator(TextOffset, TextOffset)
-{
-    throw InvalidOperator();
-}
+void GuardParser::RejectInvalidOperator(TextOffset, TextOffset) { throw InvalidOperator(); }
 
-void GuardParser::RejectLongString(TextOffset, TextOffset)
-{
-    throw StringConstantTooLong();
-}
+void GuardParser::RejectLongString(TextOffset, TextOffset) { throw StringConstantTooLong(); }
 
-void GuardParser::RejectUnfinishedString(TextOffset, TextOffset)
-{
-    throw UnfinishedStringConstant();
-}
+void GuardParser::RejectUnfinishedString(TextOffset, TextOffset) { throw UnfinishedStringConstant(); }
 
-void GuardParser::RejectBadEscape(TextOffset, TextOffset)
-{
-    throw StringEncodingError();
-}
+void GuardParser::RejectBadEscape(TextOffset, TextOffset) { throw StringEncodingError(); }
 
-void GuardParser::RejectLargeNumeral(TextOffset, TextOffset)
-{
-    throw IntegerConstantTooLarge();
-}
+void GuardParser::RejectLargeNumeral(TextOffset, TextOffset) { throw IntegerConstantTooLarge(); }
 
-void GuardParser::AcceptCharacter(TextOffset, TextOffset, unsigned char byte)
-{
-    throw UnexpectedCharacter(byte);
-}
+void GuardParser::AcceptCharacter(TextOffset, TextOffset, unsigned char byte) { throw UnexpectedCharacter(byte); }
 
-void GuardParser::RejectUnfinishedComment(TextOffset, TextOffset)
-{
-    throw UnfinishedCommentError();
-}
+void GuardParser::RejectUnfinishedComment(TextOffset, TextOffset) { throw UnfinishedCommentError(); }
 
 } // namespace guard

@@ -20,7 +20,7 @@ enum : std::uint32_t {
     Multiply = 2,
     Divide = 3,
     Mod = 4,
-    Concatenate = 5,  // "&"
+    Concatenate = 5, // "&"
     Equal = 6,
     Less = 7,
     LessOrEqual = 8,
@@ -32,8 +32,8 @@ enum : std::uint32_t {
 
 class GuardParsingAction {
 public:
-    constexpr explicit GuardParsingAction(GrammarSymbol terminal) : terminal(terminal) {}
-    virtual void Apply(GuardRPNSemantics&) const {}
+    constexpr explicit GuardParsingAction(GrammarSymbol terminal) : terminal(terminal) { }
+    virtual void Apply(GuardRPNSemantics&) const { }
 
     const GrammarSymbol terminal;
 };
@@ -47,8 +47,8 @@ public:
     }
     void Apply(GuardRPNSemantics& semantics) const override
     {
-        semantics.PushOperator(code, (swap ? GuardRPNSemantics::kSwapFlag : 0) |
-                                         (negate ? GuardRPNSemantics::kNegateFlag : 0));
+        semantics.PushOperator(
+            code, (swap ? GuardRPNSemantics::kSwapFlag : 0) | (negate ? GuardRPNSemantics::kNegateFlag : 0));
     }
 
     const std::uint32_t code;
@@ -58,7 +58,7 @@ public:
 
 class GuardItAction final : public GuardParsingAction {
 public:
-    constexpr GuardItAction() : GuardParsingAction(GuardSymbol::Primary) {}
+    constexpr GuardItAction() : GuardParsingAction(GuardSymbol::Primary) { }
     void Apply(GuardRPNSemantics& semantics) const override { semantics.PushIt(); }
 };
 

@@ -14,7 +14,7 @@ GUARD_EXCEPTION(TupleIndexNotAnIntegerLiteral, DebuggableException);
 
 class IncompatibleTypes : public DebuggableException {
 public:
-    IncompatibleTypes(std::string first, std::string second) : first_(std::move(first)), second_(std::move(second)) {}
+    IncompatibleTypes(std::string first, std::string second) : first_(std::move(first)), second_(std::move(second)) { }
     const std::string& first() const { return first_; }
     const std::string& second() const { return second_; }
 
@@ -25,7 +25,7 @@ private:
 
 class TupleIndexOutOfRange : public DebuggableException {
 public:
-    explicit TupleIndexOutOfRange(std::uint64_t index) : index_(index) {}
+    explicit TupleIndexOutOfRange(std::uint64_t index) : index_(index) { }
     std::uint64_t index() const { return index_; }
 
 private:

@@ -20,7 +20,7 @@ GUARD_EXCEPTION(ExceptionCannotBeCopied, DebuggableException);
 
 class CopiedStdException : public std::exception {
 public:
-    explicit CopiedStdException(std::string text) : text_(std::move(text)) {}
+    explicit CopiedStdException(std::string text) : text_(std::move(text)) { }
     const char* what() const noexcept override { return text_.c_str(); }
 
 private:
@@ -45,7 +45,7 @@ std::unique_ptr<CaughtException> captureException();
 template <class T>
 class CaughtExceptionOfType final : public CaughtException {
 public:
-    explicit CaughtExceptionOfType(const T& exception) : exception_(exception) {}
+    explicit CaughtExceptionOfType(const T& exception) : exception_(exception) { }
 
     [[noreturn]] void rethrow() const override { throw exception_; }
     std::string message() const override { return exception_.what(); }
@@ -69,7 +69,7 @@ private:
 template <>
 class CaughtExceptionOfType<std::exception> final : public CaughtException {
 public:
-    explicit CaughtExceptionOfType(const std::exception& exception) : text_(exception.what()) {}
+    explicit CaughtExceptionOfType(const std::exception& exception) : text_(exception.what()) { }
 
     [[noreturn]] void rethrow() const override { throw CopiedStdException(text_); }
     std::string message() const override { return text_; }

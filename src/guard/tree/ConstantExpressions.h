@@ -11,7 +11,7 @@ namespace guard {
 
 class WorldExpression final : public Expression {
 public:
-    WorldExpression() : Expression(NodeKind::World) {}
+    WorldExpression() : Expression(NodeKind::World) { }
     EvalCode first() override;
     EvalCode next() override;
     void close() override;
@@ -23,7 +23,7 @@ public:
 
 class StringExpression final : public Expression {
 public:
-    explicit StringExpression(String literal) : Expression(NodeKind::String), literal(literal) {}
+    explicit StringExpression(String literal) : Expression(NodeKind::String), literal(literal) { }
     EvalCode first() override;
     EvalCode next() override;
     void close() override;
@@ -35,7 +35,7 @@ public:
 
 class IntegerExpression final : public Expression {
 public:
-    explicit IntegerExpression(std::int64_t literal) : Expression(NodeKind::Integer), literal(literal) {}
+    explicit IntegerExpression(std::int64_t literal) : Expression(NodeKind::Integer), literal(literal) { }
     EvalCode first() override;
     EvalCode next() override;
     void close() override;
@@ -48,7 +48,7 @@ public:
 // An integer literal of 2^63 or more: of type "integer", without any value.
 class NoIntegerExpression final : public Expression {
 public:
-    NoIntegerExpression() : Expression(NodeKind::NoInteger) {}
+    NoIntegerExpression() : Expression(NodeKind::NoInteger) { }
     EvalCode first() override;
     EvalCode next() override;
     void close() override;
@@ -58,14 +58,14 @@ public:
 
 class ItExpression final : public Expression {
 public:
-    ItExpression() : Expression(NodeKind::It) {}
+    ItExpression() : Expression(NodeKind::It) { }
     EvalCode first() override;
     EvalCode next() override;
     void close() override;
     bool bind(Expression* itTarget, StackAllocatorBase& allocator) override;
     const void* evaluateOnce() override { return target->value; }
 
-    Expression* target = nullptr;  // set by bind
+    Expression* target = nullptr; // set by bind
 };
 
 } // namespace guard

@@ -56,7 +56,7 @@ enum class NodeKind : std::uint8_t {
 
 class Expression {
 public:
-    explicit Expression(NodeKind kind) : kind(kind) {}
+    explicit Expression(NodeKind kind) : kind(kind) { }
     virtual ~Expression() = default;
     Expression(const Expression&) = delete;
     Expression& operator=(const Expression&) = delete;
@@ -81,13 +81,13 @@ public:
 
     bool singular() const { return !plural; }
 
-    const void* value = nullptr;       // current value, null when none
-    const TypeRecord* type = nullptr;  // result type, set by bind
-    bool plural = false;               // may have any number of values
-    bool once = false;                 // evaluateOnce() gives its value
+    const void* value = nullptr;      // current value, null when none
+    const TypeRecord* type = nullptr; // result type, set by bind
+    bool plural = false;              // may have any number of values
+    bool once = false;                // evaluateOnce() gives its value
     const NodeKind kind;
-    std::uint32_t depth = 1;           // levels of the subtree, set by the tree
-    Expression* nextBuilt = nullptr;   // the tree's list of all its nodes
+    std::uint32_t depth = 1;         // levels of the subtree, set by the tree
+    Expression* nextBuilt = nullptr; // the tree's list of all its nodes
 };
 
 // How a node reads one child: start, advance and finish with the singular
@@ -96,7 +96,7 @@ public:
 class ChildCursor {
 public:
     ChildCursor() = default;
-    ChildCursor(Expression* child, bool checked) : child(child), checked(checked) {}
+    ChildCursor(Expression* child, bool checked) : child(child), checked(checked) { }
 
     EvalCode start()
     {

@@ -27,21 +27,11 @@ public:
             return;
         }
         switch (e->kind) {
-        case NodeKind::World:
-            text += "World";
-            break;
-        case NodeKind::String:
-            quoted(static_cast<const StringExpression*>(e)->literal);
-            break;
-        case NodeKind::Integer:
-            text += std::to_string(static_cast<const IntegerExpression*>(e)->literal);
-            break;
-        case NodeKind::NoInteger:
-            text += "NoInteger";
-            break;
-        case NodeKind::It:
-            text += "It";
-            break;
+        case NodeKind::World: text += "World"; break;
+        case NodeKind::String: quoted(static_cast<const StringExpression*>(e)->literal); break;
+        case NodeKind::Integer: text += std::to_string(static_cast<const IntegerExpression*>(e)->literal); break;
+        case NodeKind::NoInteger: text += "NoInteger"; break;
+        case NodeKind::It: text += "It"; break;
         case NodeKind::Property: {
             auto* p = static_cast<const PropertyExpression*>(e);
             text += "Property(";
@@ -69,12 +59,8 @@ public:
             text += ')';
             break;
         }
-        case NodeKind::NumberOf:
-            unary("NumberOf(", static_cast<const NumberOfExpression*>(e)->operand);
-            break;
-        case NodeKind::Exists:
-            unary("Exists(", static_cast<const ExistsExpression*>(e)->operand);
-            break;
+        case NodeKind::NumberOf: unary("NumberOf(", static_cast<const NumberOfExpression*>(e)->operand); break;
+        case NodeKind::Exists: unary("Exists(", static_cast<const ExistsExpression*>(e)->operand); break;
         case NodeKind::Cast:
         case NodeKind::ImplicitConversion: {
             auto* c = static_cast<const CastingExpression*>(e);
@@ -92,9 +78,7 @@ public:
             unary("", u->operand);
             break;
         }
-        case NodeKind::LogicalNot:
-            unary("Not(", static_cast<const LogicalNotExpression*>(e)->operand);
-            break;
+        case NodeKind::LogicalNot: unary("Not(", static_cast<const LogicalNotExpression*>(e)->operand); break;
         case NodeKind::BinaryOperator: {
             auto* b = static_cast<const BinaryOperatorExpression*>(e);
             text += "Binary(";
@@ -175,7 +159,7 @@ private:
     }
 };
 
-}  // namespace
+} // namespace
 
 std::string printTree(const Expression* root)
 {

@@ -4,7 +4,7 @@
 
 namespace guard {
 
-ExpressionTree::ExpressionTree(StackAllocatorBase& allocator) : allocator_(allocator), start_(allocator.mark()) {}
+ExpressionTree::ExpressionTree(StackAllocatorBase& allocator) : allocator_(allocator), start_(allocator.mark()) { }
 
 String ExpressionTree::copyText(const char* begin, const char* end)
 {

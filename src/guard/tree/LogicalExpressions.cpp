@@ -66,10 +66,7 @@ EvalCode ShortCircuitExpression::first()
     return kEvalOk;
 }
 
-const void* ShortCircuitExpression::evaluateOnce()
-{
-    return first() == kEvalOk ? value : nullptr;
-}
+const void* ShortCircuitExpression::evaluateOnce() { return first() == kEvalOk ? value : nullptr; }
 
 EvalCode ShortCircuitExpression::next()
 {
@@ -77,10 +74,7 @@ EvalCode ShortCircuitExpression::next()
     return kEvalOk;
 }
 
-void ShortCircuitExpression::close()
-{
-    value = nullptr;
-}
+void ShortCircuitExpression::close() { value = nullptr; }
 
 bool IfExpression::bind(Expression* itTarget, StackAllocatorBase& allocator)
 {

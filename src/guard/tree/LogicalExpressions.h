@@ -31,12 +31,12 @@ private:
 
 class AndExpression final : public ShortCircuitExpression {
 public:
-    AndExpression(Expression* left, Expression* right) : ShortCircuitExpression(NodeKind::And, left, right, false) {}
+    AndExpression(Expression* left, Expression* right) : ShortCircuitExpression(NodeKind::And, left, right, false) { }
 };
 
 class OrExpression final : public ShortCircuitExpression {
 public:
-    OrExpression(Expression* left, Expression* right) : ShortCircuitExpression(NodeKind::Or, left, right, true) {}
+    OrExpression(Expression* left, Expression* right) : ShortCircuitExpression(NodeKind::Or, left, right, true) { }
 };
 
 class IfExpression final : public Expression {
@@ -61,7 +61,7 @@ private:
 
 class BarExpression final : public Expression {
 public:
-    BarExpression(Expression* left, Expression* right) : Expression(NodeKind::Bar), left(left), right(right) {}
+    BarExpression(Expression* left, Expression* right) : Expression(NodeKind::Bar), left(left), right(right) { }
     EvalCode first() override;
     EvalCode next() override;
     void close() override;

@@ -44,15 +44,9 @@ bool CastingExpression::bind(Expression* itTarget, StackAllocatorBase& allocator
     return record->dependency && operandSigned;
 }
 
-EvalCode CastingExpression::first()
-{
-    return convertFrom(cursor_.start());
-}
+EvalCode CastingExpression::first() { return convertFrom(cursor_.start()); }
 
-EvalCode CastingExpression::next()
-{
-    return convertFrom(cursor_.advance());
-}
+EvalCode CastingExpression::next() { return convertFrom(cursor_.advance()); }
 
 void CastingExpression::close()
 {

@@ -42,7 +42,7 @@ private:
 
 class CastExpression final : public CastingExpression {
 public:
-    CastExpression(Expression* operand, String castName) : CastingExpression(NodeKind::Cast, operand, castName) {}
+    CastExpression(Expression* operand, String castName) : CastingExpression(NodeKind::Cast, operand, castName) { }
 
 protected:
     EvalCode unconverted() override { return kEvalOk; }
@@ -82,7 +82,7 @@ private:
 
 class LogicalNotExpression final : public Expression {
 public:
-    explicit LogicalNotExpression(Expression* operand) : Expression(NodeKind::LogicalNot), operand(operand) {}
+    explicit LogicalNotExpression(Expression* operand) : Expression(NodeKind::LogicalNot), operand(operand) { }
     EvalCode first() override;
     EvalCode next() override;
     void close() override;

@@ -115,7 +115,6 @@ EvalCode PropertyExpression::produced(bool fromNext)
     return kEvalOk;
 }
 
-
 EvalCode PropertyExpression::run()
 {
     for (;;) {
@@ -198,9 +197,7 @@ EvalCode PropertyExpression::run()
                 }
             }
             break;
-        case Phase::Done:
-            value = nullptr;
-            return kEvalOk;
+        case Phase::Done: value = nullptr; return kEvalOk;
         }
     }
 }

@@ -50,9 +50,9 @@ public:
         }
     }
 
-    String phrase;                // as written, lower-cased
-    Expression* key;              // may be null
-    Expression* object;           // may be null (a keyed property of the world)
+    String phrase;      // as written, lower-cased
+    Expression* key;    // may be null
+    Expression* object; // may be null (a keyed property of the world)
     const PropertyRecord* record = nullptr;
 
 private:
@@ -95,7 +95,7 @@ private:
     }
     EvalCode produced(bool fromNext);
 
-    Expression* operand_ = nullptr;  // the one operand the node iterates (key, else object)
+    Expression* operand_ = nullptr; // the one operand the node iterates (key, else object)
     // Where the current key and direct-object values are found.
     const void* const* keySlot_ = nullptr;
     const void* const* objectSlot_ = nullptr;

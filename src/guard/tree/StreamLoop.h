@@ -14,10 +14,8 @@ template <class Visit>
 EvalCode advanceStreamWhile(Expression* stream, Visit&& visit)
 {
     switch (stream->kind) {
-    case NodeKind::Property:
-        return static_cast<PropertyExpression*>(stream)->advanceWhile(visit);
-    case NodeKind::Whose:
-        return static_cast<WhoseExpression*>(stream)->advanceWhile(visit);
+    case NodeKind::Property: return static_cast<PropertyExpression*>(stream)->advanceWhile(visit);
+    case NodeKind::Whose: return static_cast<WhoseExpression*>(stream)->advanceWhile(visit);
     default:
         for (;;) {
             EvalCode code = stream->next();

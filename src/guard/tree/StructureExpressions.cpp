@@ -36,15 +36,9 @@ bool ComputedPropertyExpression::bind(Expression* itTarget, StackAllocatorBase& 
     return objectSigned && leftSigned;
 }
 
-EvalCode ComputedPropertyExpression::first()
-{
-    return positioned(loops_.start());
-}
+EvalCode ComputedPropertyExpression::first() { return positioned(loops_.start()); }
 
-EvalCode ComputedPropertyExpression::next()
-{
-    return positioned(loops_.advance());
-}
+EvalCode ComputedPropertyExpression::next() { return positioned(loops_.advance()); }
 
 void ComputedPropertyExpression::close()
 {
@@ -70,15 +64,9 @@ bool TupleExpression::bind(Expression* itTarget, StackAllocatorBase& allocator)
     return firstSigned && restSigned;
 }
 
-EvalCode TupleExpression::first()
-{
-    return positioned(loops_.start());
-}
+EvalCode TupleExpression::first() { return positioned(loops_.start()); }
 
-EvalCode TupleExpression::next()
-{
-    return positioned(loops_.advance());
-}
+EvalCode TupleExpression::next() { return positioned(loops_.advance()); }
 
 void TupleExpression::close()
 {
@@ -120,15 +108,9 @@ bool ItemOfExpression::bind(Expression* itTarget, StackAllocatorBase& allocator)
     return indexSigned && tupleSigned;
 }
 
-EvalCode ItemOfExpression::first()
-{
-    return select(cursor_.start());
-}
+EvalCode ItemOfExpression::first() { return select(cursor_.start()); }
 
-EvalCode ItemOfExpression::next()
-{
-    return select(cursor_.advance());
-}
+EvalCode ItemOfExpression::next() { return select(cursor_.advance()); }
 
 void ItemOfExpression::close()
 {
@@ -215,10 +197,7 @@ EvalCode WhoseExpression::first()
     return filter(objectCursor_.start());
 }
 
-EvalCode WhoseExpression::next()
-{
-    return filter(objectCursor_.advance());
-}
+EvalCode WhoseExpression::next() { return filter(objectCursor_.advance()); }
 
 void WhoseExpression::close()
 {
@@ -355,10 +334,7 @@ EvalCode NumberOfExpression::next()
     return kEvalOk;
 }
 
-void NumberOfExpression::close()
-{
-    value = nullptr;
-}
+void NumberOfExpression::close() { value = nullptr; }
 
 bool ExistsExpression::bind(Expression* itTarget, StackAllocatorBase& allocator)
 {
@@ -387,9 +363,6 @@ EvalCode ExistsExpression::next()
     return kEvalOk;
 }
 
-void ExistsExpression::close()
-{
-    value = nullptr;
-}
+void ExistsExpression::close() { value = nullptr; }
 
 } // namespace guard

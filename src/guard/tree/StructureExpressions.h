@@ -151,7 +151,7 @@ private:
 
 class NumberOfExpression final : public Expression {
 public:
-    explicit NumberOfExpression(Expression* operand) : Expression(NodeKind::NumberOf), operand(operand) {}
+    explicit NumberOfExpression(Expression* operand) : Expression(NodeKind::NumberOf), operand(operand) { }
     EvalCode first() override;
     EvalCode next() override;
     void close() override;
@@ -165,7 +165,7 @@ private:
 
 class ExistsExpression final : public Expression {
 public:
-    explicit ExistsExpression(Expression* operand) : Expression(NodeKind::Exists), operand(operand) {}
+    explicit ExistsExpression(Expression* operand) : Expression(NodeKind::Exists), operand(operand) { }
     EvalCode first() override;
     EvalCode next() override;
     void close() override;

@@ -27,10 +27,7 @@ FileLocation executableLocation()
     }
 }
 
-FileLocation executableDirectory()
-{
-    return executableLocation().Parent();
-}
+FileLocation executableDirectory() { return executableLocation().Parent(); }
 
 } // namespace Platform
 

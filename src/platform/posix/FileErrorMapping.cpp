@@ -25,17 +25,17 @@ constexpr ErrnoClass openTable[] = {
     {EBADF, NotFound},            // the handle is not (or no longer) valid
     {ENOTDIR, DirectoryNotFound}, // a component of the folder part is no folder
     {ENAMETOOLONG, DirectoryNotFound},
-    {ELOOP, DirectoryNotFound},   // the path cannot be resolved
-    {EXDEV, DirectoryNotFound},   // not on the same device
+    {ELOOP, DirectoryNotFound}, // the path cannot be resolved
+    {EXDEV, DirectoryNotFound}, // not on the same device
     {EACCES, Permission},
     {EPERM, Permission},
-    {EROFS, Permission},          // write-protected
-    {EEXIST, Permission},         // exists already where it must not
-    {EISDIR, Permission},         // a folder is not a file
+    {EROFS, Permission},  // write-protected
+    {EEXIST, Permission}, // exists already where it must not
+    {EISDIR, Permission}, // a folder is not a file
     {EBUSY, Permission},
-    {ENXIO, Permission},          // a device or pipe end that is not there
+    {ENXIO, Permission}, // a device or pipe end that is not there
     {ENODEV, Permission},
-    {EAGAIN, Lock},               // also EWOULDBLOCK
+    {EAGAIN, Lock}, // also EWOULDBLOCK
     {EDEADLK, Lock},
     {ENOLCK, Lock},
     {ENOSPC, DiskFull},
@@ -49,37 +49,20 @@ constexpr ErrnoClass flushTable[] = {
 
 // Reading. Any code not listed: IOError (EIO, EBADF, ENOSPC, ...).
 constexpr ErrnoClass readTable[] = {
-    {EACCES, Permission},
-    {EPERM, Permission},
-    {EROFS, Permission},
-    {EEXIST, Permission},
-    {EISDIR, Permission},
-    {EBUSY, Permission},
-    {ENXIO, Permission},
-    {ENODEV, Permission},
-    {ETXTBSY, Permission},        // sharing conflict
-    {ESPIPE, Seek},               // the position cannot be set
-    {EOVERFLOW, Seek},
-    {EINVAL, Seek},               // negative or unusable position
-    {EAGAIN, Lock},
-    {EDEADLK, Lock},
-    {ENOLCK, Lock},
+    {EACCES, Permission}, {EPERM, Permission}, {EROFS, Permission},  {EEXIST, Permission},  {EISDIR, Permission},
+    {EBUSY, Permission},  {ENXIO, Permission}, {ENODEV, Permission}, {ETXTBSY, Permission}, // sharing conflict
+    {ESPIPE, Seek},                       // the position cannot be set
+    {EOVERFLOW, Seek},    {EINVAL, Seek}, // negative or unusable position
+    {EAGAIN, Lock},       {EDEADLK, Lock},     {ENOLCK, Lock},
 };
 
 // Writing. Access problems found only when writing are plain IOErrors; a
 // sharing conflict or a lock is a permission problem. Any code not listed:
 // IOError (EIO, EBADF, EACCES, EPERM, EROFS, ...).
 constexpr ErrnoClass writeTable[] = {
-    {ETXTBSY, Permission},
-    {EAGAIN, Permission},
-    {EDEADLK, Permission},
-    {ENOLCK, Permission},
-    {ESPIPE, Seek},
-    {EOVERFLOW, Seek},
-    {EINVAL, Seek},
-    {ENOSPC, DiskFull},
-    {EDQUOT, DiskFull},
-    {EFBIG, DiskFull},            // the file may grow no further
+    {ETXTBSY, Permission}, {EAGAIN, Permission}, {EDEADLK, Permission}, {ENOLCK, Permission},
+    {ESPIPE, Seek},        {EOVERFLOW, Seek},    {EINVAL, Seek},        {ENOSPC, DiskFull},
+    {EDQUOT, DiskFull},    {EFBIG, DiskFull}, // the file may grow no further
 };
 
 bool lookUp(std::span<const ErrnoClass> table, int code, FileErrorClass& found) noexcept
@@ -105,15 +88,9 @@ FileErrorClass classifyFileError(FileOperation operation, int code) noexcept
         if (lookUp(flushTable, code, found))
             return found;
         [[fallthrough]];
-    case FileOperation::Open:
-        lookUp(openTable, code, found);
-        return found;
-    case FileOperation::Read:
-        lookUp(readTable, code, found);
-        return found;
-    case FileOperation::Write:
-        lookUp(writeTable, code, found);
-        return found;
+    case FileOperation::Open: lookUp(openTable, code, found); return found;
+    case FileOperation::Read: lookUp(readTable, code, found); return found;
+    case FileOperation::Write: lookUp(writeTable, code, found); return found;
     }
     return found;
 }
@@ -138,8 +115,8 @@ void throwFileError(FileErrorClass errorClass, const FileLocation& location, int
 void raiseFileError(FileOperation operation, int code, const FileLocation& location)
 {
     FileErrorClass errorClass = classifyFileError(operation, code);
-    if (operation == FileOperation::Open && code == ENOENT && !location.IsEmpty()
-        && !location.Parent().IsExistingDirectory())
+    if (operation == FileOperation::Open && code == ENOENT && !location.IsEmpty() &&
+        !location.Parent().IsExistingDirectory())
         errorClass = DirectoryNotFound;
     throwFileError(errorClass, location, code);
 }

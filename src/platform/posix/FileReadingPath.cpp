@@ -15,10 +15,7 @@ namespace guard {
 
 namespace Platform {
 
-FileReadingPath::~FileReadingPath()
-{
-    closeDescriptor();
-}
+FileReadingPath::~FileReadingPath() { closeDescriptor(); }
 
 int FileReadingPath::closeDescriptor() noexcept
 {
@@ -30,10 +27,7 @@ int FileReadingPath::closeDescriptor() noexcept
     return ::close(descriptor);
 }
 
-void FileReadingPath::Open(const FileLocation& location)
-{
-    openWith(location, O_RDONLY);
-}
+void FileReadingPath::Open(const FileLocation& location) { openWith(location, O_RDONLY); }
 
 void FileReadingPath::openWith(const FileLocation& location, int flags)
 {
@@ -54,13 +48,12 @@ void FileReadingPath::openWith(const FileLocation& location, int flags)
         code = errno;
     else if (!S_ISREG(status.st_mode))
         code = -1;
-    else if (int mode = ::fcntl(descriptor, F_GETFL);
-             mode < 0 || ::fcntl(descriptor, F_SETFL, mode & ~O_NONBLOCK) != 0)
+    else if (int mode = ::fcntl(descriptor, F_GETFL); mode < 0 || ::fcntl(descriptor, F_SETFL, mode & ~O_NONBLOCK) != 0)
         code = errno;
     bool writing = (flags & O_ACCMODE) != O_RDONLY;
     FileIdentity identity{static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino)};
     if (code == 0 && !acquireOpenFile(identity, writing))
-        code = ETXTBSY;  // held by this process in a way that does not share
+        code = ETXTBSY; // held by this process in a way that does not share
     if (code != 0) {
         ::close(descriptor);
         if (code == -1)
@@ -80,10 +73,7 @@ void FileReadingPath::Close()
         raise(FileOperation::Open, errno);
 }
 
-void FileReadingPath::raise(FileOperation operation, int code) const
-{
-    raiseFileError(operation, code, location_);
-}
+void FileReadingPath::raise(FileOperation operation, int code) const { raiseFileError(operation, code, location_); }
 
 std::uint64_t FileReadingPath::Size() const
 {

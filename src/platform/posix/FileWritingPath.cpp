@@ -15,10 +15,7 @@ namespace guard {
 
 namespace Platform {
 
-void FileWritingPath::Open(const FileLocation& location)
-{
-    OpenExisting(location);
-}
+void FileWritingPath::Open(const FileLocation& location) { OpenExisting(location); }
 
 void FileWritingPath::Create(const FileLocation& location)
 {

@@ -9,10 +9,7 @@ extern "C" const char __executable_start;
 
 namespace Platform {
 
-ModuleHandle hostApplicationModule()
-{
-    return const_cast<char*>(&__executable_start);
-}
+ModuleHandle hostApplicationModule() { return const_cast<char*>(&__executable_start); }
 
 } // namespace Platform
 

@@ -28,10 +28,7 @@ void freeThreadLocalSlot(std::size_t slot) noexcept
     slotInUse[slot].store(false);
 }
 
-void*& threadLocalSlot(std::size_t slot) noexcept
-{
-    return slots[slot];
-}
+void*& threadLocalSlot(std::size_t slot) noexcept { return slots[slot]; }
 
 } // namespace Platform
 

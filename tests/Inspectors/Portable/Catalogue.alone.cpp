@@ -31,10 +31,7 @@ namespace guard {
 namespace {
 
 // How many fields after the row kind name the record (up to its result type).
-std::size_t signatureFields(const std::string& kind)
-{
-    return kind == "property" ? 6 : kind == "binary" ? 4 : 3;
-}
+std::size_t signatureFields(const std::string& kind) { return kind == "property" ? 6 : kind == "binary" ? 4 : 3; }
 
 std::string joined(std::initializer_list<std::string_view> fields)
 {
@@ -64,43 +61,43 @@ const Catalogue& catalogue()
     static const Catalogue rows = [] {
         Catalogue c;
         std::vector<std::filesystem::path> files;
-        for (const auto& entry :
-             std::filesystem::directory_iterator(std::filesystem::path(GUARD_TEST_SOURCE_DIR) / "Inspectors/Portable/catalogue"))
+        for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(GUARD_TEST_SOURCE_DIR) /
+                                                                     "Inspectors/Portable/catalogue"))
             if (entry.path().extension() == ".rows")
                 files.push_back(entry.path());
         std::sort(files.begin(), files.end());
         EXPECT_FALSE(files.empty()) << "no catalogue/*.rows";
         std::string line;
         for (const auto& file : files) {
-        std::ifstream in(file);
-        EXPECT_TRUE(in) << file;
-        while (std::getline(in, line)) {
-            if (line.empty() || line[0] == '#')
-                continue;
-            Row row;
-            for (std::size_t start = 0;;) {
-                std::size_t bar = line.find(" | ", start);
-                row.f.push_back(line.substr(start, bar == std::string::npos ? bar : bar - start));
-                if (bar == std::string::npos)
-                    break;
-                start = bar + 3;
+            std::ifstream in(file);
+            EXPECT_TRUE(in) << file;
+            while (std::getline(in, line)) {
+                if (line.empty() || line[0] == '#')
+                    continue;
+                Row row;
+                for (std::size_t start = 0;;) {
+                    std::size_t bar = line.find(" | ", start);
+                    row.f.push_back(line.substr(start, bar == std::string::npos ? bar : bar - start));
+                    if (bar == std::string::npos)
+                        break;
+                    start = bar + 3;
+                }
+                row.kind = row.f[0];
+                std::size_t n = signatureFields(row.kind);
+                row.f.resize(n + 3);
+                for (std::size_t i = 1; i <= n; ++i)
+                    row.signature += (i > 1 ? " | " : "") + row.f[i];
+                row.use = row.f[n + 1];
+                row.tag = row.f[n + 2];
+                if (row.kind == "core")
+                    c.coreTypes.insert(row.f[1]);
+                else if (row.kind == "type")
+                    c.types.push_back(row);
+                else if (row.kind == "property" || row.kind == "cast" || row.kind == "binary" || row.kind == "unary")
+                    c.records.push_back(row);
+                else
+                    ADD_FAILURE() << "unknown row in " << file << ": " << line;
             }
-            row.kind = row.f[0];
-            std::size_t n = signatureFields(row.kind);
-            row.f.resize(n + 3);
-            for (std::size_t i = 1; i <= n; ++i)
-                row.signature += (i > 1 ? " | " : "") + row.f[i];
-            row.use = row.f[n + 1];
-            row.tag = row.f[n + 2];
-            if (row.kind == "core")
-                c.coreTypes.insert(row.f[1]);
-            else if (row.kind == "type")
-                c.types.push_back(row);
-            else if (row.kind == "property" || row.kind == "cast" || row.kind == "binary" || row.kind == "unary")
-                c.records.push_back(row);
-            else
-                ADD_FAILURE() << "unknown row in " << file << ": " << line;
-        }
         }
         return c;
     }();
@@ -141,17 +138,17 @@ std::vector<Registered> registeredRecords()
                                textOf(r->rightTypeName), textOf(r->resultTypeName)}),
                        std::string(textOf(r->leftTypeName)), r});
     for (const UnaryOperatorRecord* r = firstRegisteredUnaryOperator(); r; r = r->nextRegistered)
-        all.push_back({"unary",
-                       joined({unaryOperatorSymbol(r->operatorIndex), textOf(r->operandTypeName),
-                               textOf(r->resultTypeName)}),
-                       std::string(textOf(r->operandTypeName)), r});
+        all.push_back(
+            {"unary",
+             joined({unaryOperatorSymbol(r->operatorIndex), textOf(r->operandTypeName), textOf(r->resultTypeName)}),
+             std::string(textOf(r->operandTypeName)), r});
     return all;
 }
 
 // Parses and binds one expression and evaluates its first value.
 class Binder {
 public:
-    Binder() : evaluator_(&context_) {}
+    Binder() : evaluator_(&context_) { }
 
     // The bound tree's nodes (root first), or empty when binding failed.
     std::vector<Expression*> bind(const std::string& text)

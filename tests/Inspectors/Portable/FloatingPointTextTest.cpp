@@ -20,10 +20,7 @@ private:
     InstalledEvaluation installed_{nullptr, &allocator_};
 };
 
-String stringOf(std::string_view text)
-{
-    return String(text.data(), std::uint32_t(text.size()));
-}
+String stringOf(std::string_view text) { return String(text.data(), std::uint32_t(text.size())); }
 
 struct WriteCase {
     double value;

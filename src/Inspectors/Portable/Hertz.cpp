@@ -1,71 +1,42 @@
-#include "Inspectors/Portable/ValueBundles.h"
-#include "registry/Inspectors.h"
-#include "Inspectors/Portable/Hertz.h"
-
+// "hertz": a signed 64-bit count of hertz with the arithmetic of integers
+// (the count bundle), its units and its text form.
 #include <charconv>
+#include <cstdint>
+#include <optional>
 
+#include "Inspectors/Portable/CountBundle.h"
 #include "Inspectors/Portable/IntegerText.h"
 #include "Inspectors/Portable/Integers.h"
+#include "Inspectors/Portable/ValueBundles.h"
+#include "registry/Inspectors.h"
 
 namespace guard {
 
+struct Hertz {
+    std::int64_t count;
+};
+
+bool operator==(Hertz left, Hertz right) { return left.count == right.count; }
+bool operator<(Hertz left, Hertz right) { return left.count < right.count; }
+
+template <>
+struct GuardType<Hertz> {
+    static constexpr const char* name = "hertz";
+    static void hash(HashAccumulator& accumulator, Hertz value) { accumulator.addBytes(&value.count, 8); }
+};
+
 namespace {
 
-std::optional<Hertz> asHertz(std::optional<std::int64_t> count)
+template <std::int64_t count>
+Hertz hertz() { return Hertz{count}; }
+
+std::optional<Hertz> significantDigits(std::int64_t key, Hertz value)
 {
-    if (!count)
-        return std::nullopt;
-    return Hertz{*count};
+    return CountBundle::counted<Hertz>(significantDigitsOfInteger(key, value.count));
 }
 
-} // namespace
-
-Hertz hz() { return Hertz{1}; }
-Hertz khz() { return Hertz{1000}; }
-Hertz mhz() { return Hertz{1000000}; }
-Hertz ghz() { return Hertz{1000000000}; }
-Hertz greatestHz() { return Hertz{kGreatestInteger}; }
-Hertz leastHz() { return Hertz{kLeastInteger}; }
-
-std::optional<Hertz> absoluteValueOfHertz(Hertz value) { return asHertz(absoluteValueOfInteger(value.count)); }
-
-std::optional<Hertz> significantDigitsOfHertz(std::int64_t key, Hertz value)
-{
-    return asHertz(significantDigitsOfInteger(key, value.count));
-}
-
-std::optional<Hertz> negateHertz(Hertz value) { return asHertz(negateInteger(value.count)); }
-
-std::optional<Hertz> addHertz(Hertz left, Hertz right) { return asHertz(addIntegers(left.count, right.count)); }
-
-std::optional<Hertz> subtractHertz(Hertz left, Hertz right)
-{
-    return asHertz(subtractIntegers(left.count, right.count));
-}
-
-std::optional<Hertz> multiplyHertzByInteger(Hertz left, std::int64_t right)
-{
-    return asHertz(multiplyIntegers(left.count, right));
-}
-
-std::optional<Hertz> multiplyIntegerByHertz(std::int64_t left, Hertz right)
-{
-    return asHertz(multiplyIntegers(left, right.count));
-}
-
-std::optional<std::int64_t> divideHertzByHertz(Hertz left, Hertz right)
-{
-    return divideIntegers(left.count, right.count);
-}
-
-std::optional<Hertz> divideHertzByInteger(Hertz left, std::int64_t right)
-{
-    return asHertz(divideIntegers(left.count, right));
-}
-
-std::optional<Hertz> hertzModulo(Hertz left, Hertz right) { return asHertz(integerModulo(left.count, right.count)); }
-
-String hertzAsString(Hertz value)
+// The decimal count followed by " hertz".
+String asString(Hertz value)
 {
     static constexpr char kUnit[] = " hertz";
     char text[24 + sizeof kUnit];
@@ -75,16 +46,18 @@ String hertzAsString(Hertz value)
     return String::copy(text, end);
 }
 
-GUARD_INSPECTORS(type<Hertz>(), property<Shape::Global, hz>("hz", "hzs"), property<Shape::Global, khz>("khz", "khzs"),
-                 property<Shape::Global, mhz>("mhz", "mhzs"), property<Shape::Global, ghz>("ghz", "ghzs"),
-                 property<Shape::Of, absoluteValueOfHertz>("absolute value", "absolute values"),
-                 property<Shape::Global, greatestHz>("greatest hz", "greatest hzs"),
-                 property<Shape::Global, leastHz>("least hz", "least hzs"),
-                 property<Shape::KeyedOf, significantDigitsOfHertz>("significant digits", "significant digitss"),
-                 cast<hertzAsString>("string"), unary<kUnaryMinus, negateHertz>(), binary<kPlus, addHertz>(),
-                 binary<kMinus, subtractHertz>(), binary<kTimes, multiplyHertzByInteger>(),
-                 binary<kTimes, multiplyIntegerByHertz>(), binary<kDivide, divideHertzByHertz>(),
-                 binary<kDivide, divideHertzByInteger>(), binary<kMod, hertzModulo>())
+}  // namespace
+
+GUARD_INSPECTORS(type<Hertz>(),
+                 property<Shape::Global, hertz<1>>("hz", "hzs"),
+                 property<Shape::Global, hertz<1000>>("khz", "khzs"),
+                 property<Shape::Global, hertz<1000000>>("mhz", "mhzs"),
+                 property<Shape::Global, hertz<1000000000>>("ghz", "ghzs"))
+GUARD_INSPECTOR_ARRAY(countBundle<Hertz>())
+GUARD_INSPECTORS(property<Shape::Global, hertz<kGreatestInteger>>("greatest hz", "greatest hzs"),
+                 property<Shape::Global, hertz<kLeastInteger>>("least hz", "least hzs"),
+                 property<Shape::KeyedOf, significantDigits>("significant digits", "significant digitss"),
+                 cast<asString>("string"))
 GUARD_INSPECTOR_ARRAY(orderedValueBundle<Hertz>())
 
-} // namespace guard
+}  // namespace guard

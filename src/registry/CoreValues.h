@@ -126,6 +126,7 @@ struct GuardType<std::int64_t> {
 template <>
 struct GuardType<String> {
     static constexpr const char* name = "string";
+    static constexpr std::uint32_t valueSize = 8; // a reference and a 32-bit length
     static void hash(HashAccumulator& accumulator, const String& value)
     {
         accumulator.addBytes(value.data, value.length);

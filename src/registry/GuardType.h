@@ -4,12 +4,15 @@
 //
 // Each value type T has a specialisation GuardType<T> with
 //   static constexpr const char* name;   // the registered type name
-// and may add `static constexpr const char* base;` (base type name). The
+// and may add `static constexpr const char* base;` (base type name) and
+// `static constexpr std::uint32_t valueSize;`, the size the language gives
+// its values where that is not sizeof(T) ("size of type" answers it). The
 // registration templates derive every type name of a catalogue row from the
 // signature of the row's function through these traits, so a row whose
 // function does not match its declared shape fails to compile.
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace guard {
@@ -74,6 +77,16 @@ template <GuardValue T>
 constexpr const char* guardTypeName()
 {
     return GuardType<T>::name;
+}
+
+// The value size the language gives T: GuardType<T>::valueSize, or sizeof(T).
+template <class T>
+constexpr std::uint32_t guardDeclaredSize()
+{
+    if constexpr (requires { GuardType<T>::valueSize; })
+        return GuardType<T>::valueSize;
+    else
+        return std::uint32_t(sizeof(T));
 }
 
 template <class T>

@@ -89,7 +89,7 @@ void InspectorRegistry::build(const std::unordered_set<std::string>* blocked)
         if (!type->baseName)
             continue;
         const TypeRecord* base = findPlainType(type->baseName);
-        type->base = base && base->valueSize <= type->valueSize ? base : nullptr;
+        type->base = base && base->declaredSize <= type->declaredSize && base->valueSize <= type->valueSize ? base : nullptr;
     }
     boolean_ = findPlainType("boolean");
     world_ = findPlainType("");

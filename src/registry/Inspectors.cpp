@@ -11,7 +11,8 @@ bool registerRows(const InspectorRow* rows, RegistrationBlock* blocks, std::size
         switch (row.kind) {
         case InspectorRow::Kind::Type:
             registerType(block, size, row.type.name, row.type.valueSize, destroyNothing, row.type.baseName,
-                         row.type.hash);
+                         row.type.hash)
+                ->declaredSize = row.type.declaredSize;
             break;
         case InspectorRow::Kind::Property: registerProperty(block, size, row.property); break;
         case InspectorRow::Kind::Cast: registerCast(block, size, row.cast); break;

@@ -33,11 +33,12 @@ struct InspectorRow {
     struct TypeFields {
         const char* name;
         std::uint32_t valueSize;
+        std::uint32_t declaredSize;
         const char* baseName;
         HashFunction hash;
     };
 
-    constexpr InspectorRow() : kind(Kind::Type), type{nullptr, 0, nullptr, nullptr} { }
+    constexpr InspectorRow() : kind(Kind::Type), type{nullptr, 0, 0, nullptr, nullptr} { }
     constexpr InspectorRow(TypeFields fields) : kind(Kind::Type), type(fields) { }
     constexpr InspectorRow(const PropertyRecord& record) : kind(Kind::Property), property(record) { }
     constexpr InspectorRow(const CastRecord& record) : kind(Kind::Cast), cast(record) { }
@@ -100,8 +101,8 @@ constexpr InspectorRow type()
     static_assert(std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>,
                   "values live in the stack allocator and are never destroyed");
     static_assert(alignof(T) <= 8, "values are aligned to 8 bytes");
-    return InspectorRow::TypeFields{GuardType<T>::name, std::uint32_t(sizeof(T)), guardBaseTypeName<T>(),
-                                    RowDetail::hashFunction<T>()};
+    return InspectorRow::TypeFields{GuardType<T>::name, std::uint32_t(sizeof(T)), guardDeclaredSize<T>(),
+                                    guardBaseTypeName<T>(), RowDetail::hashFunction<T>()};
 }
 
 template <Shape shape, auto F>

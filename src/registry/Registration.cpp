@@ -53,6 +53,7 @@ TypeRecord* registerType(void* block, std::size_t blockSize, const char* name, s
     TypeRecord fields;
     fields.name = name;
     fields.valueSize = valueSize;
+    fields.declaredSize = valueSize;
     fields.destroy = destroy ? destroy : destroyNothing;
     fields.hash = hash;
     fields.baseName = baseName && *baseName ? baseName : nullptr;

@@ -193,6 +193,9 @@ const TypeRecord* InspectorRegistry::TupleTypes::tupleType(InspectorRegistry& re
     TypeRecord& record = tuple->record;
     record.name = tuple->name.c_str();
     record.valueSize = sizeof(TupleValue);
+    // The language's size of a tuple: the rest's size (after the last
+    // element, the world type's one byte) and one reference more.
+    record.declaredSize = rest->declaredSize + 8;
     record.destroy = destroyNothing;
     record.tables = &tuple->tables;
     record.tupleFirst = first;
@@ -267,6 +270,7 @@ const TypeRecord* InspectorRegistry::TupleTypes::namedType(const TypeRecord* tup
     type->name = std::string(fullName);
     type->record.name = type->name.c_str();
     type->record.valueSize = tuple->valueSize;
+    type->record.declaredSize = tuple->declaredSize;
     type->record.destroy = tuple->destroy;
     type->record.hash = tuple->hash;
     const TypeRecord* made = &type->record;

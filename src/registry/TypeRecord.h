@@ -2,7 +2,10 @@
 // The record of one registered type.
 //
 // A value of the type is a raw block of `valueSize` bytes (aligned to 8)
-// without any header; the node that produced it knows its type. Records of
+// without any header; the node that produced it knows its type. The size that
+// the language gives a value ("size of type", `declaredSize`) is part of the
+// language and the same on every machine; `valueSize` is what this build's
+// layout of the value takes. Records of
 // statically registered types live in static storage for the whole run;
 // tuple and named structured types are made on demand and kept.
 #include <cstdint>
@@ -19,6 +22,7 @@ struct TypeTables;
 struct TypeRecord {
     const char* name = nullptr;
     std::uint32_t valueSize = 0;
+    std::uint32_t declaredSize = 0;
     DestroyFunction destroy = nullptr;
     HashFunction hash = nullptr;      // null: values of the type cannot be signed
     const TypeRecord* base = nullptr; // resolved from baseName when the registry is built

@@ -29,22 +29,27 @@ struct UnaryOperatorRef {
 template <>
 struct GuardType<TypeRef> {
     static constexpr const char* name = "type";
+    static constexpr std::uint32_t valueSize = 4; // a reference to a record
 };
 template <>
 struct GuardType<PropertyRef> {
     static constexpr const char* name = "property";
+    static constexpr std::uint32_t valueSize = 4; // a reference to a record
 };
 template <>
 struct GuardType<CastRef> {
     static constexpr const char* name = "cast";
+    static constexpr std::uint32_t valueSize = 4; // a reference to a record
 };
 template <>
 struct GuardType<BinaryOperatorRef> {
     static constexpr const char* name = "binary operator";
+    static constexpr std::uint32_t valueSize = 4; // a reference to a record
 };
 template <>
 struct GuardType<UnaryOperatorRef> {
     static constexpr const char* name = "unary operator";
+    static constexpr std::uint32_t valueSize = 4; // a reference to a record
 };
 
 // The registered type of that name; no value (NoSuchObject) when there is

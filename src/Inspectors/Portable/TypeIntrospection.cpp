@@ -28,7 +28,7 @@ TypeRef typeOfName(const String& name) { return typeNamed(name.view()); }
 using AllTypes = FilteredRecords<TypeRecord, TypeRef, firstRegisteredType, anyRecord<TypeRecord>>;
 
 String typeName(const TypeRef& type) { return staticText(type.record->name); }
-std::int64_t typeSize(const TypeRef& type) { return type.record->valueSize; }
+std::int64_t typeSize(const TypeRef& type) { return type.record->declaredSize; }
 
 std::optional<TypeRef> typeParent(const TypeRef& type)
 {

@@ -35,6 +35,8 @@ template <GuardValue T>
 struct GuardType<WithMultiplicity<T>> {
     static constexpr const char* name = SuffixedTypeName<T, BundleDetail::kWithMultiplicity>::text.data();
     static constexpr const char* base = GuardType<T>::name;
+    // The plain value's size rounded up to 8 bytes, then the count.
+    static constexpr std::uint32_t valueSize = (guardDeclaredSize<T>() + 7) / 8 * 8 + 8;
 };
 
 namespace ValueBundle {

@@ -239,7 +239,7 @@ TEST(Catalogue, TypesAreRegisteredOnceWithTheirBasesAndHashes)
             EXPECT_EQ(type->hash != nullptr, hashing == "yes");
         }
         if (!valueSize.empty()) {
-            EXPECT_EQ(type->valueSize, std::stoul(valueSize));
+            EXPECT_EQ(type->declaredSize, std::stoul(valueSize));
         }
         if (base.empty()) {
             EXPECT_EQ(type->base, nullptr);
@@ -248,7 +248,7 @@ TEST(Catalogue, TypesAreRegisteredOnceWithTheirBasesAndHashes)
         ASSERT_NE(type->base, nullptr);
         EXPECT_EQ(type->base->name, base);
         // A value with its count: the plain value, rounded up to 8 bytes, then the count.
-        EXPECT_EQ(type->valueSize, (type->base->valueSize + 7) / 8 * 8 + 8);
+        EXPECT_EQ(type->declaredSize, (type->base->declaredSize + 7) / 8 * 8 + 8);
     }
 }
 

@@ -23,6 +23,9 @@ Q: type "( integer,integer )"
 Q: type "( integer, nonexistent )"
 
 Q: (size of type "boolean", size of type "integer", size of type "floating point", size of type "hertz", size of type "bit set", size of type "integer with multiplicity")
+Sizes are the language's, whatever this machine's layout: a string is a reference and a length, a record a reference, a tuple the rest's size plus a reference (the empty tuple is one byte).
+Q: (size of type "string", size of type "string with multiplicity", size of type "type", size of type "property", size of type "cast", size of type "binary operator", size of type "unary operator", size of type "undefined")
+Q: (size of type "( integer )", size of type "( integer, integer )", size of type "( integer, string, boolean )", size of type "floating point with multiplicity")
 
 Q: parent of type "integer"
 

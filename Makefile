@@ -4,6 +4,8 @@
 #               (the unit and golden tests, then each fuzz target briefly)
 #   make fuzz   build the fuzz targets and run each for FUZZ_SECONDS
 #   make bench  micro-benchmarks, then guard side by side with its peers
+#   make package  the Debian package (build/package/guard_*.deb);
+#               scripts/check-package installs it and checks it
 JOBS ?= $(shell nproc)
 # Worktrees of one checkout share the compiler cache (see CMakeLists.txt).
 export CCACHE_BASEDIR ?= $(abspath $(CURDIR)/..)
@@ -12,18 +14,21 @@ CMAKE_FLAGS ?=
 FUZZ_SECONDS ?= 60
 FUZZ_CI_SECONDS ?= 15
 
-.PHONY: all release demo test bench fuzz fuzz-build deps clean
+.PHONY: all release demo test bench fuzz fuzz-build deps clean package install
 
 all: release
 
+# Plain `make` installs nothing: it says what is missing. `make demo` and
+# `make test` install it.
 deps:
 	@scripts/install-deps
 
-release: deps
+release:
+	@scripts/install-deps --check
 	@cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DGUARD_TESTS=OFF -DGUARD_STATIC=ON $(CMAKE_FLAGS) >/dev/null
 	@cmake --build build/release -j $(JOBS)
 
-demo: release
+demo: deps release
 	@build/release/guard examples/questions.txt build/demo-answers.txt Types
 	@cat build/demo-answers.txt | tr -d '\r'
 
@@ -57,3 +62,14 @@ bench:
 
 clean:
 	rm -rf build
+
+# The Debian package: the usual dynamically linked, position-independent
+# program (a static binary is not what a distribution ships).
+package:
+	@scripts/install-deps --package
+	@cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DGUARD_TESTS=OFF $(CMAKE_FLAGS) >/dev/null
+	@cmake --build build/package -j $(JOBS)
+	@cd build/package && cpack -G DEB >/dev/null && ls -1 $(CURDIR)/build/package/*.deb
+
+install: release
+	@cmake --install build/release

@@ -248,7 +248,9 @@ TEST(Catalogue, TypesAreRegisteredOnceWithTheirBasesAndHashes)
         ASSERT_NE(type->base, nullptr);
         EXPECT_EQ(type->base->name, base);
         // A value with its count: the plain value, rounded up to 8 bytes, then the count.
-        EXPECT_EQ(type->valueSize, (type->base->valueSize + 7) / 8 * 8 + 8);
+        if (name.ends_with(" with multiplicity")) {
+            EXPECT_EQ(type->valueSize, (type->base->valueSize + 7) / 8 * 8 + 8);
+        }
     }
 }
 

@@ -22,6 +22,8 @@
 #include "guard/GuardEvaluator.h"
 #include "guard/tree/OperatorExpressions.h"
 #include "guard/tree/PropertyExpression.h"
+#include "platform/ModuleTable.h"
+#include "registry/ContextFacets.h"
 #include "registry/InspectorErrors.h"
 #include "registry/InspectorRegistry.h"
 #include "registry/Registration.h"
@@ -146,6 +148,18 @@ std::vector<Registered> registeredRecords()
 }
 
 // Parses and binds one expression and evaluates its first value.
+// The context samples run in: a library facet whose module table holds the
+// program's own module as "HostApplication".
+struct CatalogueContext : InspectorContext, InspectorLibraryContext {
+    CatalogueContext()
+    {
+        findModule = [](std::string_view name) -> void* {
+            return name == "HostApplication" ? Platform::hostApplicationModule() : nullptr;
+        };
+        moduleAt = [](std::size_t index) -> void* { return index == 0 ? Platform::hostApplicationModule() : nullptr; };
+    }
+};
+
 class Binder {
 public:
     Binder() : evaluator_(&context_) { }
@@ -187,7 +201,7 @@ public:
     }
 
 private:
-    InspectorContext context_;
+    CatalogueContext context_;
     GuardEvaluator evaluator_;
     std::string bindError_;
 };
@@ -248,7 +262,9 @@ TEST(Catalogue, TypesAreRegisteredOnceWithTheirBasesAndHashes)
         ASSERT_NE(type->base, nullptr);
         EXPECT_EQ(type->base->name, base);
         // A value with its count: the plain value, rounded up to 8 bytes, then the count.
-        EXPECT_EQ(type->declaredSize, (type->base->declaredSize + 7) / 8 * 8 + 8);
+        if (name.ends_with(" with multiplicity")) {
+            EXPECT_EQ(type->declaredSize, (type->base->declaredSize + 7) / 8 * 8 + 8);
+        }
     }
 }
 

@@ -1,6 +1,9 @@
 // The "format" type: a template read by "format KEY", arguments added with
 // "+", and the filled-in text by "as string".
+#include "Inspectors/Portable/Format/Format.h"
+
 #include <cstdint>
+#include <new>
 
 #include "Inspectors/Portable/Format/FormatTemplate.h"
 #include "Inspectors/Portable/IntegerText.h"
@@ -8,36 +11,9 @@
 
 namespace guard {
 
-// One argument's text, linked to the one added before it.
-struct FormatArgument {
-    const FormatArgument* previous;
-    String text;
-};
-
-// A template with the arguments added so far. "+" makes a new value that
-// shares the older arguments; no value is ever changed.
-struct Format {
-    String text;
-    const FormatArgument* last; // the newest argument, null before the first
-    std::uint64_t expected;
-    std::uint64_t count;
-};
-
-template <>
-struct GuardType<Format> {
-    static constexpr const char* name = "format";
-};
-
 namespace {
 
 Format formatFromKey(const String& text) { return Format{text, nullptr, expectedArgumentCount(text.view()), 0}; }
-
-Format withArgument(const Format& format, String text)
-{
-    void* room = currentAllocator().allocate(sizeof(FormatArgument));
-    const auto* argument = new (room) FormatArgument{format.last, text};
-    return Format{format.text, argument, format.expected, format.count + 1};
-}
 
 String formatAsString(const Format& format)
 {
@@ -54,18 +30,25 @@ String formatAsString(const Format& format)
     return renderFormat(format.text.view(), format.expected, std::span<const String>(arguments, format.count));
 }
 
-Format plusString(const Format& format, const String& text) { return withArgument(format, text); }
+Format plusString(const Format& format, const String& text) { return formatWithArgument(format, text); }
 Format plusInteger(const Format& format, const std::int64_t& value)
 {
-    return withArgument(format, integerAsString(value));
+    return formatWithArgument(format, integerAsString(value));
 }
 // A format added to a format is one argument: its filled-in text.
 Format plusFormat(const Format& format, const Format& argument)
 {
-    return withArgument(format, formatAsString(argument));
+    return formatWithArgument(format, formatAsString(argument));
 }
 
 } // namespace
+
+Format formatWithArgument(const Format& format, String text)
+{
+    void* room = currentAllocator().allocate(sizeof(FormatArgument));
+    const auto* argument = new (room) FormatArgument{format.last, text};
+    return Format{format.text, argument, format.expected, format.count + 1};
+}
 
 GUARD_INSPECTORS(type<Format>(), property<Shape::Keyed, formatFromKey>("format", "formats"),
                  cast<formatAsString>("string"), binary<kPlus, plusString>(), binary<kPlus, plusInteger>(),

@@ -98,6 +98,7 @@ void InspectorRegistry::build(const std::unordered_set<std::string>* blocked)
     undefined_ = findPlainType("undefined");
     if (undefined_)
         const_cast<TypeRecord*>(undefined_)->undefined = true;
+    tuples_->forgetProperties();
     enterProperties(blocked);
     enterCasts(blocked);
     enterOperators();
@@ -184,13 +185,17 @@ void InspectorRegistry::enterProperties(const std::unordered_set<std::string>* b
         entries.push_back({record->singularName, key, record, false, block});
         entries.push_back({record->pluralName, key, record, true, block});
     }
+    auto byNameThenKey = [](const PropertyEntry& a, const PropertyEntry& b) {
+        if (a.name != b.name)
+            return a.name < b.name;
+        return std::less<const TypeRecord*>()(a.keyType, b.keyType);
+    };
     for (auto& [name, type] : typeIndex_)
-        std::stable_sort(type->tables->properties.begin(), type->tables->properties.end(),
-                         [](const PropertyEntry& a, const PropertyEntry& b) {
-                             if (a.name != b.name)
-                                 return a.name < b.name;
-                             return std::less<const TypeRecord*>()(a.keyType, b.keyType);
-                         });
+        std::stable_sort(type->tables->properties.begin(), type->tables->properties.end(), byNameThenKey);
+    // Tuple types (such as the source of "attr list") keep their tables
+    // outside the type index.
+    for (TypeTables* tables : tuples_->allTables())
+        std::stable_sort(tables->properties.begin(), tables->properties.end(), byNameThenKey);
 }
 
 void InspectorRegistry::enterCasts(const std::unordered_set<std::string>* blocked)

@@ -215,6 +215,20 @@ void InspectorRegistry::TupleTypes::attachAllInspectors(InspectorRegistry& regis
         attachInspectors(registry, *tuple);
 }
 
+void InspectorRegistry::TupleTypes::forgetProperties()
+{
+    for (Tuple* tuple : inCreationOrder)
+        tuple->tables.properties.clear();
+}
+
+std::vector<TypeTables*> InspectorRegistry::TupleTypes::allTables()
+{
+    std::vector<TypeTables*> tables;
+    for (Tuple* tuple : inCreationOrder)
+        tables.push_back(&tuple->tables);
+    return tables;
+}
+
 // The three comparisons, always (they answer nothing when an element type
 // lacks what a comparison needs), and the "string" cast when the element
 // types and the rest of the tuple have one (a tuple's rest is made, and so
@@ -223,7 +237,10 @@ void InspectorRegistry::TupleTypes::attachInspectors(InspectorRegistry& registry
 {
     const TypeRecord* first = tuple.record.tupleFirst;
     const Tuple* rest = tuple.rest;
+    // The build's properties stay; the tuple's own inspectors are made anew.
+    std::vector<PropertyEntry> properties = std::move(tuple.tables.properties);
     tuple.tables = TypeTables();
+    tuple.tables.properties = std::move(properties);
 
     tuple.elementEqual = findOrNull([&] { return registry.findBinaryOperator(first, kEqual, first); });
     tuple.elementLess = findOrNull([&] { return registry.findBinaryOperator(first, kLessThan, first); });

@@ -28,6 +28,10 @@ struct InspectorRegistry::TupleTypes {
     // registry calls it when a build is complete (tuples made while it
     // builds wait for it).
     void attachAllInspectors(InspectorRegistry& registry);
+    // The properties whose direct object is a tuple type are entered by the
+    // registry's build: it forgets the old ones first and sorts the tables.
+    void forgetProperties();
+    std::vector<TypeTables*> allTables();
 
     struct Tuple;
     struct Named;

@@ -6,6 +6,7 @@
 #include "registry/InspectorRegistry.h"
 #include "registry/Inspectors.h"
 #include "registry/RegistryErrors.h"
+#include "registry/TypeTables.h"
 
 namespace guard {
 
@@ -72,6 +73,7 @@ String worldGreeting() { return String::literal("hello"); }
 bool animalsEqual(const Animal& a, const Animal& b) { return a.legs == b.legs; }
 bool animalLess(const Animal& a, const Animal& b) { return a.legs < b.legs; }
 String animalAsString(const Animal&) { return String::literal("animal"); }
+std::int64_t pairLegs(const Tuple<Animal, Dog>& pair) { return pair.get<0>().legs + pair.get<1>().legs; }
 
 } // namespace
 
@@ -82,7 +84,8 @@ GUARD_INSPECTORS(type<Animal>(), type<Dog>(), type<Wide>(), type<Narrow>(), type
                  property<Shape::KeyedOf, scaledByDog>("test scaled", "test scaleds"),
                  property<Shape::Global, worldGreeting>("test greeting", "test greetings"),
                  binary<kPlus, dogPlusAnimal>(), binary<kPlus, animalPlusDog>(), cast<integerAsAnimal>("test bits"),
-                 binary<kEqual, animalsEqual>(), binary<kLessThan, animalLess>(), cast<animalAsString>("string"))
+                 binary<kEqual, animalsEqual>(), binary<kLessThan, animalLess>(), cast<animalAsString>("string"),
+                 property<Shape::Of, pairLegs>("test pair legs", "test pair legss"))
 
 namespace {
 
@@ -226,6 +229,24 @@ TEST_F(Registry, BlockedInspectorsAreRefused)
     EXPECT_THROW(registry.findCast(registry.integerType(), "test bits"), InspectorBlacklisted);
     registry.build();
     EXPECT_NO_THROW(registry.findProperty(type("test dog"), "test legss", nullptr));
+}
+
+TEST_F(Registry, PropertiesOfATupleTypeKeepTheTupleOwnInspectorsAndSurviveRebuilds)
+{
+    const TypeRecord* pair = type("( test animal, test dog )");
+    ASSERT_NE(pair, nullptr);
+    for (int build = 0; build < 2; ++build) {
+        SCOPED_TRACE(build);
+        PropertyLookup found = registry.findProperty(pair, "test pair legss", nullptr);
+        EXPECT_TRUE(found.plural);
+        EXPECT_EQ(found.record->resultType, registry.integerType());
+        EXPECT_FALSE(registry.findProperty(pair, "test pair legs", nullptr).plural);
+        // The tuple's own comparisons are there beside the property.
+        EXPECT_NO_THROW(registry.findBinaryOperator(pair, kEqual, pair));
+        std::size_t entries = pair->tables->properties.size();
+        EXPECT_EQ(entries, 2u); // the singular and the plural phrase, entered once
+        registry.build();
+    }
 }
 
 TEST(Registration, BlocksTooSmallAreRefused)

@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "crypto/OpenSSLCryptoInspectorContext.h"
 #include "guard/tree/BindingErrors.h"
 #include "guard/GuardEvaluator.h"
 #include "guard/tree/OperatorExpressions.h"
@@ -187,7 +188,9 @@ public:
     }
 
 private:
-    InspectorContext context_;
+    // The facets the sampled rows ask for.
+    struct SampleContext : InspectorContext, OpenSSLCryptoInspectorContext { };
+    SampleContext context_;
     GuardEvaluator evaluator_;
     std::string bindError_;
 };
@@ -232,6 +235,10 @@ TEST(Catalogue, TypesAreRegisteredOnceWithTheirBasesAndHashes)
         int registrations = 0;
         for (const TypeRecord* t = firstRegisteredType(); t; t = t->nextRegistered)
             registrations += std::string_view(t->name) == name;
+        if (row.tag == "later") {
+            EXPECT_EQ(registrations, 0);
+            continue;
+        }
         EXPECT_EQ(registrations, 1);
         const TypeRecord* type = InspectorRegistry::get().findType(name.c_str());
         ASSERT_NE(type, nullptr);
@@ -248,7 +255,9 @@ TEST(Catalogue, TypesAreRegisteredOnceWithTheirBasesAndHashes)
         ASSERT_NE(type->base, nullptr);
         EXPECT_EQ(type->base->name, base);
         // A value with its count: the plain value, rounded up to 8 bytes, then the count.
-        EXPECT_EQ(type->valueSize, (type->base->valueSize + 7) / 8 * 8 + 8);
+        if (name.ends_with(" with multiplicity")) {
+            EXPECT_EQ(type->valueSize, (type->base->valueSize + 7) / 8 * 8 + 8);
+        }
     }
 }
 

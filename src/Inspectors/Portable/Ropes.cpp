@@ -5,8 +5,8 @@
 // it goes on with the child of fewer nodes and leaves the other on the
 // stack, so the stack holds at most one entry per halving of the tree (a
 // chain of 100,000 joins needs one).
-#include "registry/CoreValues.h"
-#include "registry/InspectorErrors.h"
+#include "Inspectors/Portable/Ropes.h"
+
 #include "registry/Inspectors.h"
 
 #include <cassert>
@@ -17,19 +17,6 @@
 #include <string_view>
 
 namespace guard {
-
-struct Rope {
-    const Rope* left;
-    const Rope* right;
-    String text;
-    std::uint64_t length; // of the whole rope
-    std::uint64_t nodes;  // in the whole rope
-};
-
-template <>
-struct GuardType<Rope> {
-    static constexpr const char* name = "rope";
-};
 
 namespace {
 
@@ -46,12 +33,14 @@ Rope joined(const Rope* left, String text, const Rope* right)
     return Rope{left, right, text, length, nodes};
 }
 
+std::int64_t ropeLength(const Rope& rope) { return std::int64_t(rope.length); }
+
+} // namespace
+
 Rope ropeOf(const String& text) { return joined(nullptr, text, nullptr); }
 Rope stringAndRope(const String& left, const Rope& right) { return joined(nullptr, left, kept(right)); }
 Rope ropeAndString(const Rope& left, const String& right) { return joined(kept(left), right, nullptr); }
 Rope ropeAndRope(const Rope& left, const Rope& right) { return joined(kept(left), String(), kept(right)); }
-
-std::int64_t ropeLength(const Rope& rope) { return std::int64_t(rope.length); }
 
 // The whole text, left part then text then right part, in one new string;
 // no value when it is longer than a string can be.
@@ -88,6 +77,8 @@ std::optional<String> flattened(const Rope& rope)
     }
     return result;
 }
+
+namespace {
 
 std::optional<bool> ropeContains(const Rope& rope, const String& part)
 {

@@ -10,6 +10,7 @@
 // match only agrees with one that asks for every group.
 #include <cstddef>
 #include <cstdint>
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,21 +27,20 @@ constexpr std::size_t kMaxSearches = 64;
 void searchEverywhere(const RegularExpression& expression, std::string_view subject)
 {
     String text(subject.data(), std::uint32_t(subject.size()));
-    std::size_t end = subject.find('\0');
-    if (end == std::string_view::npos)
-        end = subject.size();
+    std::size_t end = searchableLength(text);
+    fuzz::check(end == std::min(subject.size(), subject.find('\0')), "another searchable length");
     std::vector<regmatch_t> groups(expression.compiled->re_nsub + 1);
     for (std::size_t from = 0; from <= subject.size() && from < kMaxSearches; ++from) {
         bool found = false;
         try {
-            found = searchFrom(expression, text, from, groups.data(), groups.size());
+            found = searchFrom(expression, text, end, from, groups.data(), groups.size());
         } catch (const RegExec_Failed&) {
             continue;
         }
         regmatch_t whole;
         bool foundAlone = false;
         try {
-            foundAlone = searchFrom(expression, text, from, &whole, 1);
+            foundAlone = searchFrom(expression, text, end, from, &whole, 1);
         } catch (const RegExec_Failed&) {
             continue;
         }

@@ -46,3 +46,36 @@ for n in 100000 10000000; do
   run_once "$work/split-$n.a" "$(answer_is $n)" "$GUARD" "$work/split-$n.q" "$work/split-$n.a"
   echo "split RSS at $n pieces: $((kib / 1024)) MiB (answer ok: $passed)" >&2
 done
+
+# Regular expressions beside Python's re (and Lua's patterns, which have no
+# alternation but can say these two): a filter whose regex is compiled once,
+# and every match of "7" in the joined numbers.
+printf 'Q: number of (integers in (1, 100000)) whose ((it as string) contains regex "^[0-9]*7[0-9]*$")\r\n' \
+  > "$work/regex-filter.q"
+echo "regex filter..." >&2
+check=$(answer_is 40951)
+tool guard "$work/regex-filter.a" "$check" "$GUARD" "$work/regex-filter.q" "$work/regex-filter.a"
+tool lua "$work/stdout" "$check" "$LUA" -e \
+  'local c=0 for i=1,100000 do if tostring(i):find("^%d*7%d*$") then c=c+1 end end print(c)'
+tool python "$work/stdout" "$check" "$PYTHON" -c \
+  'import re
+p = re.compile(r"^[0-9]*7[0-9]*$")
+print(sum(1 for i in range(1, 100001) if p.search(str(i))))'
+measure_task regex-filter "$RUNS"
+describe regex-filter "regex filter 1e5" 100000 "ns/value" 1e9
+target "regex filter <= 1.5x Python" regex-filter python 1.5
+
+printf 'Q: number of matches (regex "7") of concatenation of ((integers in (1, 100000)) as string)\r\n' \
+  > "$work/regex-matches.q"
+echo "regex matches..." >&2
+check=$(answer_is 50000)
+tool guard "$work/regex-matches.a" "$check" "$GUARD" "$work/regex-matches.q" "$work/regex-matches.a"
+tool lua "$work/stdout" "$check" "$LUA" -e \
+  'local t={} for i=1,100000 do t[i]=tostring(i) end local s=table.concat(t) local c=0 for _ in s:gmatch("7") do c=c+1 end print(c)'
+tool python "$work/stdout" "$check" "$PYTHON" -c \
+  'import re
+s = "".join(str(i) for i in range(1, 100001))
+print(len(re.findall("7", s)))'
+measure_task regex-matches "$RUNS"
+describe regex-matches "regex matches 1e5" 50000 "ns/match" 1e9
+target "regex matches <= 2x Python" regex-matches python 2

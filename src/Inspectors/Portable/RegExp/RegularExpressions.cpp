@@ -11,6 +11,14 @@
 
 namespace guard {
 
+namespace {
+
+thread_local std::uint64_t compilations = 0;
+
+} // namespace
+
+std::uint64_t regexCompilations() { return compilations; }
+
 std::size_t searchableLength(const String& subject)
 {
     std::size_t end = subject.view().find('\0');
@@ -52,6 +60,7 @@ public:
         if (!compiled_ || pattern.view() != pattern_) {
             forget();
             pattern_.assign(pattern.view());
+            ++compilations;
             if (regcompA(&expression_, pattern_.c_str(), kFlags) != 0)
                 throw NoSuchObject();
             compiled_ = true;

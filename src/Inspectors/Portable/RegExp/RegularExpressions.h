@@ -12,6 +12,7 @@
 
 #include <boost/regex.h>
 
+#include "Inspectors/Portable/RegExp/RegexCompilations.h"
 #include "Inspectors/Portable/StringValues.h"
 #include "platform/DebuggableException.h"
 

@@ -3,6 +3,7 @@
 // either.
 #include <gtest/gtest.h>
 
+#include <bitset>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "pipeline/Base64.h"
 #include "pipeline/HexEncoder.h"
 #include "pipeline/Transcoders.h"
+#include "pipeline/UrlEncoding.h"
 
 #include "support/ChunkedInput.h"
 
@@ -158,6 +160,35 @@ TEST(AsciiTranscoders, PassOrWidenBytesBelow128AndRejectTheRest)
     expectEveryWay<AsciiToUtf16Filter>("a\0~"sv, "a\0\0\0~\0"sv);
     expectInvalidEveryWay<AsciiToUtf8Filter>("ab\x80");
     expectInvalidEveryWay<AsciiToUtf16Filter>("\xff");
+}
+
+// Letters and digits left as they are, everything else escaped.
+std::bitset<256> lettersAndDigits()
+{
+    std::bitset<256> set;
+    for (int c = 0; c < 256; ++c)
+        set[std::size_t(c)] = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    return set;
+}
+
+struct LetterAndDigitUrlEncoder : UrlEncoder {
+    LetterAndDigitUrlEncoder() : UrlEncoder(lettersAndDigits()) { }
+};
+
+TEST(UrlEncoder, CopiesTheCallersBytesAndEscapesTheRestInLowercase)
+{
+    expectEveryWay<LetterAndDigitUrlEncoder>("a b/\xff\0Z"sv, "a%20b%2f%ff%00Z");
+    expectEveryWay<LetterAndDigitUrlEncoder>("", "");
+    expectEveryWay<LetterAndDigitUrlEncoder>("%", "%25");
+}
+
+TEST(UrlDecoder, TurnsEscapesBackAndCopiesEverythingElse)
+{
+    expectEveryWay<UrlDecoder>("a%20b%2F%ff%00Z", "a b/\xff\0Z"sv);
+    expectEveryWay<UrlDecoder>("100%", "100%");
+    expectEveryWay<UrlDecoder>("%4", "%4");
+    expectEveryWay<UrlDecoder>("%zz%%41%4%41", "%zz%A%4A");
+    expectEveryWay<UrlDecoder>("%%%", "%%%");
 }
 
 } // namespace

@@ -5,6 +5,9 @@
 // run is held and completed by the next run; a unit or sequence that cannot
 // be written in the target is held until there is room.
 //
+// As a stage of a receiver chain, a transcoder runs inside a DataFilterer:
+// the error then travels up to whoever pushed the bytes.
+//
 // Malformed input throws InvalidTextEncoding at the byte that breaks or
 // completes a bad sequence or, for input that ends inside a sequence, when
 // the filter is drained:

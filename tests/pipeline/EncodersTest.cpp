@@ -10,6 +10,8 @@
 
 #include "pipeline/AsciiCaseFilters.h"
 #include "pipeline/Base64.h"
+#include "pipeline/DataFilterer.h"
+#include "pipeline/StringReceiver.h"
 #include "pipeline/HexEncoder.h"
 #include "pipeline/Transcoders.h"
 #include "pipeline/UrlEncoding.h"
@@ -134,6 +136,22 @@ TEST(Utf8ToUtf16Filter, RejectsMalformedOverlongSurrogateAndTooLargeForms)
                                  "\xe0\x9f\xbf"sv, "\xf0\x80\x80\x80"sv, "\xf0\x8f\xbf\xbf"sv, "\xf4\x90\x80\x80"sv,
                                  "\xf5\x80\x80\x80"sv, "\xff"sv, "\x80"sv, "a\xc3"sv, "\xc3\x41"sv, "\xe2\x82"sv})
         expectInvalidEveryWay<Utf8ToUtf16Filter>(bad);
+}
+
+TEST(Utf8ToUtf16Filter, InAReceiverChainPassesUnitsOnAndItsErrorTravelsUp)
+{
+    std::string units;
+    StringReceiver collected(units);
+    Utf8ToUtf16Filter decoder;
+    DataFilterer stage(collected, decoder);
+    feedChunks(stage, {"a\xf0\x9f", "\x98\x80"});
+    EXPECT_EQ(units, "a\0\x3d\xd8\x00\xde"sv);
+    Utf8ToUtf16Filter another;
+    DataFilterer failing(collected, another);
+    EXPECT_THROW(feedChunks(failing, {"ok", "\xed\xa0\x80"}), InvalidTextEncoding);
+    Utf8ToUtf16Filter cut;
+    DataFilterer ending(collected, cut);
+    EXPECT_THROW(feedChunks(ending, {"a\xe2\x82"}), InvalidTextEncoding);
 }
 
 TEST(Utf16ToUtf8Filter, EncodesUnitsAndPairs)

@@ -6,8 +6,9 @@
 // "__ArdoData", the global data folder that joined with "__Global"; each is
 // created on disk when first asked for and kept for the run. Library: the
 // process's module table (custom sites: none). Sites and the process table:
-// nothing is available. fillFunctionTables() installs the functions; until
+// nothing is available. Cryptography: OpenSSL. fillFunctionTables() installs the functions; until
 // then using a facet throws FacetNotFilled.
+#include "crypto/OpenSSLCryptoInspectorContext.h"
 #include "registry/ContextFacets.h"
 #include "registry/InspectorContext.h"
 
@@ -17,7 +18,8 @@ class EvalContext : public InspectorContext,
                     public InspectorStorageContext,
                     public InspectorSiteContext,
                     public InspectorProcessTableContext,
-                    public InspectorLibraryContext {
+                    public InspectorLibraryContext,
+                    public OpenSSLCryptoInspectorContext {
 public:
     EvalContext() = default;
 

@@ -59,4 +59,12 @@ struct InspectorLibraryContext {
     void* (*moduleAt)(std::size_t index) = nullptr;
 };
 
+// The cryptographic services of the host.
+class CryptoInspectorContext {
+public:
+    virtual ~CryptoInspectorContext() = default;
+    // The SHA-1 digest of `bytes` as 40 lowercase hexadecimal digits.
+    virtual void sha1(std::string_view bytes, char (&digits)[40]) = 0;
+};
+
 } // namespace guard

@@ -82,3 +82,28 @@ TEST(EvaluationAllocation, AggregatesOverAMillionValuesAllocateNothingPerValue)
 } // namespace
 
 } // namespace guard
+
+namespace guard {
+
+namespace {
+
+// The pieces of a split and the text before each occurrence are views into the
+// string: none of them costs heap memory.
+TEST(EvaluationAllocation, SplittingAMillionPiecesAllocatesNothingPerPiece)
+{
+    const char* joined = "concatenation \",\" of ((integers in (1, 1000000)) as string)";
+    const std::string expressions[] = {
+        std::string("substrings separated by \",\" of ") + joined,
+        std::string("substrings after \",\" of ") + joined,
+        std::string("(preceding text of it) of substrings \",\" of ") + joined,
+    };
+    for (const std::string& text : expressions) {
+        long after = -1;
+        EXPECT_GE(streamValues(text, 1000, after), 999999) << text;
+        EXPECT_EQ(after, 0) << text;
+    }
+}
+
+} // namespace
+
+} // namespace guard

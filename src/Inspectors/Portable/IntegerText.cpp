@@ -1,6 +1,8 @@
 #include "registry/Inspectors.h"
 
 #include "pipeline/HexDigits.h"
+#include "pipeline/HexEncoder.h"
+#include "pipeline/WholeFiltering.h"
 #include "Inspectors/Portable/IntegerText.h"
 
 #include <charconv>
@@ -89,11 +91,8 @@ String stringAsHexadecimal(const String& text)
 {
     char* digits = nullptr;
     String result = String::allocate(text.length * 2, digits);
-    for (std::uint32_t i = 0; i < text.length; ++i) {
-        unsigned char byte = static_cast<unsigned char>(text.data[i]);
-        digits[2 * i] = kLowercaseHexDigits[byte >> 4];
-        digits[2 * i + 1] = kLowercaseHexDigits[byte & 15];
-    }
+    HexEncoder encoder;
+    filterWhole(encoder, text.begin(), text.end(), digits, digits + result.length);
     return result;
 }
 

@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "crypto/OpenSSLCryptoInspectorContext.h"
 #include "guard/tree/BindingErrors.h"
 #include "guard/GuardEvaluator.h"
 #include "guard/tree/OperatorExpressions.h"
@@ -150,7 +151,8 @@ std::vector<Registered> registeredRecords()
 // Parses and binds one expression and evaluates its first value.
 // The context samples run in: a library facet whose module table holds the
 // program's own module as "HostApplication".
-struct CatalogueContext : InspectorContext, InspectorLibraryContext {
+// The facets the sampled rows ask for.
+struct CatalogueContext : InspectorContext, InspectorLibraryContext, OpenSSLCryptoInspectorContext {
     CatalogueContext()
     {
         findModule = [](std::string_view name) -> void* {
@@ -246,6 +248,10 @@ TEST(Catalogue, TypesAreRegisteredOnceWithTheirBasesAndHashes)
         int registrations = 0;
         for (const TypeRecord* t = firstRegisteredType(); t; t = t->nextRegistered)
             registrations += std::string_view(t->name) == name;
+        if (row.tag == "later") {
+            EXPECT_EQ(registrations, 0);
+            continue;
+        }
         EXPECT_EQ(registrations, 1);
         const TypeRecord* type = InspectorRegistry::get().findType(name.c_str());
         ASSERT_NE(type, nullptr);

@@ -1,0 +1,156 @@
+#include "Inspectors/Portable/XmlDom/DocumentLoading.h"
+
+#include <libxml/parser.h>
+#include <libxml/parserInternals.h>
+#include <libxml/tree.h>
+#include <libxml/xmlerror.h>
+
+#include <climits>
+#include <cstdio>
+#include <new>
+
+#include "registry/InspectorContext.h"
+
+namespace guard {
+
+namespace XmlDom {
+
+namespace {
+
+void ignoreGenericError(void*, const char*, ...) { }
+void ignoreStructuredError(void*, xmlError*) { }
+
+// Whether the document being loaded asked for an external entity.
+bool refusedExternal = false;
+
+// Every external entity, document type or document is refused; the load
+// then fails, rather than answer with text that leaves the entity out.
+xmlParserInputPtr refuseExternalEntity(const char*, const char*, xmlParserCtxtPtr)
+{
+    refusedExternal = true;
+    return nullptr;
+}
+
+constexpr int kParseOptions = XML_PARSE_NOENT | XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
+
+// One parser context, reset for each document: its dictionary of names is
+// shared by the documents it makes.
+xmlParserCtxtPtr parserContext()
+{
+    static xmlParserCtxtPtr context = [] {
+        quietLibxml();
+        xmlParserCtxtPtr made = xmlNewParserCtxt();
+        if (!made)
+            throw std::bad_alloc();
+        return made;
+    }();
+    return context;
+}
+
+bool isBlank(const xmlChar* text)
+{
+    for (; *text; ++text)
+        if (*text != ' ' && *text != '\t' && *text != '\r' && *text != '\n')
+            return false;
+    return true;
+}
+
+// The xml:space setting an element makes for itself and what it contains:
+// 1 preserve, 0 default, -1 none given.
+int spaceSetting(const xmlNode* element)
+{
+    for (const xmlAttr* attribute = element->properties; attribute; attribute = attribute->next) {
+        if (attribute->ns && attribute->ns->prefix && xmlStrEqual(attribute->ns->prefix, BAD_CAST "xml") &&
+            xmlStrEqual(attribute->name, BAD_CAST "space") && attribute->children &&
+            attribute->children->type == XML_TEXT_NODE) {
+            if (xmlStrEqual(attribute->children->content, BAD_CAST "preserve"))
+                return 1;
+            if (xmlStrEqual(attribute->children->content, BAD_CAST "default"))
+                return 0;
+        }
+    }
+    return -1;
+}
+
+// Drops the text nodes of white space alone below `parent`. Depth is
+// bounded by the parser's nesting limit.
+void dropBlankText(xmlNode* parent, bool preserve)
+{
+    xmlNode* child = parent->children;
+    while (child) {
+        xmlNode* following = child->next;
+        if (child->type == XML_TEXT_NODE) {
+            if (!preserve && isBlank(child->content)) {
+                xmlUnlinkNode(child);
+                xmlFreeNode(child);
+            }
+        } else if (child->type == XML_ELEMENT_NODE) {
+            int setting = child->properties ? spaceSetting(child) : -1;
+            dropBlankText(child, setting < 0 ? preserve : setting == 1);
+        }
+        child = following;
+    }
+}
+
+void freeDocument(void* document) noexcept { xmlFreeDoc(static_cast<xmlDoc*>(document)); }
+
+// The parser's reason, without the line end it ends with.
+std::string reasonOf(xmlParserCtxtPtr context)
+{
+    const xmlError& error = context->lastError;
+    if (!error.message) {
+        char code[16];
+        std::snprintf(code, sizeof code, "%08x", unsigned(error.code));
+        return code;
+    }
+    std::string reason = error.message;
+    if (reason.size() > 3 && reason.back() == '\n')
+        reason.pop_back();
+    if (reason.size() > 3 && reason.back() == '\r')
+        reason.pop_back();
+    return reason;
+}
+
+} // namespace
+
+void quietLibxml()
+{
+    xmlSetGenericErrorFunc(nullptr, ignoreGenericError);
+    xmlSetStructuredErrorFunc(nullptr, ignoreStructuredError);
+    xmlSetExternalEntityLoader(refuseExternalEntity);
+}
+
+} // namespace XmlDom
+
+XmlDomDocument loadXmlDocument(String text)
+{
+    std::string_view bytes = text.view();
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        bytes.remove_prefix(3);
+    if (bytes.size() > std::size_t(INT_MAX))
+        throw XMLDomDocumentError("the text is too long for a document");
+    StackAllocatorBase& allocator = currentAllocator();
+    xmlParserCtxtPtr context = XmlDom::parserContext();
+    XmlDom::refusedExternal = false;
+    xmlDoc* document = xmlCtxtReadMemory(context, bytes.empty() ? "" : bytes.data(), int(bytes.size()), nullptr,
+                                         nullptr, XmlDom::kParseOptions);
+    if (!document || !context->wellFormed) {
+        std::string reason = XmlDom::reasonOf(context);
+        xmlFreeDoc(document);
+        throw XMLDomDocumentError(reason);
+    }
+    if (XmlDom::refusedExternal) {
+        xmlFreeDoc(document);
+        throw XMLDomDocumentError("The document refers to an external entity, which is not loaded.");
+    }
+    try {
+        allocator.addFinalizer(&XmlDom::freeDocument, document);
+    } catch (...) {
+        xmlFreeDoc(document);
+        throw;
+    }
+    XmlDom::dropBlankText(reinterpret_cast<xmlNode*>(document), false);
+    return XmlDomDocument{XmlDomNode{reinterpret_cast<xmlNode*>(document), nullptr}, document};
+}
+
+} // namespace guard

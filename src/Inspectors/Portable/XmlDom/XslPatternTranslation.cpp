@@ -75,8 +75,10 @@ void tokenize(std::string_view pattern, std::vector<Token>& tokens)
                 std::size_t close = after + 1;
                 while (close < pattern.size() && isSpace(pattern[close]))
                     ++close;
-                if (close >= pattern.size() || pattern[close] != ')')
-                    refuse(pattern.substr(at, close - at + 1));
+                if (close >= pattern.size() || pattern[close] != ')') {
+                    std::size_t end = pattern.find(')', after);
+                    refuse(pattern.substr(at, end == std::string_view::npos ? end : end + 1 - at));
+                }
                 tokens.push_back(Token{Kind::Function, name});
                 at = close + 1;
             } else {

@@ -33,8 +33,7 @@ xmlParserInputPtr refuseExternalEntity(const char*, const char*, xmlParserCtxtPt
 
 constexpr int kParseOptions = XML_PARSE_NOENT | XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
 
-// One parser context, reset for each document: its dictionary of names is
-// shared by the documents it makes.
+// One parser context, reset for each document.
 xmlParserCtxtPtr parserContext()
 {
     static xmlParserCtxtPtr context = [] {
@@ -45,6 +44,23 @@ xmlParserCtxtPtr parserContext()
         return made;
     }();
     return context;
+}
+
+// Gives the context a dictionary of its own for the next document. The
+// parser interns names and short texts in it and the document keeps it, so
+// a dictionary shared by every document would grow with each new text a
+// question loads; this one goes when its document is freed.
+void startNewDictionary(xmlParserCtxtPtr context)
+{
+    xmlDictPtr dictionary = xmlDictCreate();
+    if (!dictionary)
+        throw std::bad_alloc();
+    xmlDictFree(context->dict);
+    context->dict = dictionary;
+    // The parser compares these names by address.
+    context->str_xml = xmlDictLookup(dictionary, BAD_CAST "xml", 3);
+    context->str_xmlns = xmlDictLookup(dictionary, BAD_CAST "xmlns", 5);
+    context->str_xml_ns = xmlDictLookup(dictionary, XML_XML_NAMESPACE, 36);
 }
 
 bool isBlank(const xmlChar* text)
@@ -131,6 +147,7 @@ XmlDomDocument loadXmlDocument(String text)
         throw XMLDomDocumentError("the text is too long for a document");
     StackAllocatorBase& allocator = currentAllocator();
     xmlParserCtxtPtr context = XmlDom::parserContext();
+    XmlDom::startNewDictionary(context);
     XmlDom::refusedExternal = false;
     xmlDoc* document = xmlCtxtReadMemory(context, bytes.empty() ? "" : bytes.data(), int(bytes.size()), nullptr,
                                          nullptr, XmlDom::kParseOptions);

@@ -64,10 +64,13 @@ void startNewDictionary(xmlParserCtxtPtr context)
     context->str_xml_ns = xmlDictLookup(dictionary, XML_XML_NAMESPACE, 36);
 }
 
-// The text handed to the parser piece by piece, as a file would be: given
-// the whole text at once, libxml2 copies it and then moves what is left of
-// it down in memory each time it discards what it has read, which costs
-// time in the square of the length.
+// A longer text is handed to the parser piece by piece, as a file would be:
+// given the whole text at once, libxml2 copies it and then moves what is
+// left of it down in memory each time it discards what it has read, which
+// costs time in the square of the length. A short text is given whole,
+// which saves the pieces' bookkeeping.
+constexpr std::size_t kWholeTextLimit = 64 * 1024;
+
 struct TextReader {
     const char* at;
     const char* end;
@@ -169,9 +172,15 @@ XmlDomDocument loadXmlDocument(String text)
     xmlParserCtxtPtr context = XmlDom::parserContext();
     XmlDom::startNewDictionary(context);
     XmlDom::refusedExternal = false;
-    XmlDom::TextReader reader{bytes.data(), bytes.data() + bytes.size()};
-    xmlDoc* document = xmlCtxtReadIO(context, &XmlDom::TextReader::read, &XmlDom::TextReader::close, &reader, nullptr,
-                                     nullptr, XmlDom::kParseOptions);
+    xmlDoc* document = nullptr;
+    if (bytes.size() <= XmlDom::kWholeTextLimit) {
+        document = xmlCtxtReadMemory(context, bytes.empty() ? "" : bytes.data(), int(bytes.size()), nullptr, nullptr,
+                                     XmlDom::kParseOptions);
+    } else {
+        XmlDom::TextReader reader{bytes.data(), bytes.data() + bytes.size()};
+        document = xmlCtxtReadIO(context, &XmlDom::TextReader::read, &XmlDom::TextReader::close, &reader, nullptr,
+                                 nullptr, XmlDom::kParseOptions);
+    }
     if (!document || !context->wellFormed) {
         std::string reason = XmlDom::reasonOf(context);
         xmlFreeDoc(document);

@@ -2,6 +2,7 @@
 
 #include <libxml/tree.h>
 
+#include <new>
 #include <string_view>
 
 namespace guard::XmlDom {
@@ -121,15 +122,23 @@ String escapedAttributeValue(std::string_view text)
     return result;
 }
 
-// libxml2's own serialisation of one node.
-String dumped(xmlNode* node)
+// libxml2's own serialisation of `first` and the siblings after it up to
+// `last`.
+String dumped(xmlNode* first, xmlNode* last)
 {
     xmlBuffer* buffer = xmlBufferCreate();
     if (!buffer)
         throw std::bad_alloc();
-    xmlNodeDump(buffer, node->doc, node, 0, 0);
-    String result = String::copy(std::string_view(reinterpret_cast<const char*>(xmlBufferContent(buffer)),
-                                                  std::size_t(xmlBufferLength(buffer))));
+    for (xmlNode* node = first; node; node = node == last ? nullptr : node->next)
+        xmlNodeDump(buffer, node->doc, node, 0, 0);
+    String result;
+    try {
+        result = String::copy(std::string_view(reinterpret_cast<const char*>(xmlBufferContent(buffer)),
+                                               std::size_t(xmlBufferLength(buffer))));
+    } catch (...) {
+        xmlBufferFree(buffer);
+        throw;
+    }
     xmlBufferFree(buffer);
     return result;
 }
@@ -216,17 +225,9 @@ String xml(const XmlDomNode& node)
     if (n->type == XML_ATTRIBUTE_NODE)
         return String::join(
             {qualified(n->ns, n->name).view(), "=\"", escapedAttributeValue(descendantText(n).view()).view(), "\""});
-    if (isDocument(node)) {
-        // Each top-level node in turn; the pieces are made one after another
-        // in the allocator, so joining them is one more copy at most.
-        String whole;
-        for (xmlNode* child = n->children; child; child = child->next) {
-            String piece = dumped(child);
-            whole = whole.empty() ? piece : String::join({whole.view(), piece.view()});
-        }
-        return whole;
-    }
-    return dumped(n);
+    if (isDocument(node))
+        return n->children ? dumped(n->children, n->last) : String();
+    return dumped(n, n);
 }
 
 std::optional<XmlDomNode> parent(const XmlDomNode& node)

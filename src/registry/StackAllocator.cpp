@@ -24,12 +24,35 @@ void StackAllocatorBase::makeCurrent(Chunk* chunk)
 
 StackAllocatorBase::~StackAllocatorBase()
 {
+    runFinalizers(0);
     for (Chunk* chunk = current_; chunk != first_;) {
         Chunk* previous = chunk->previous;
         std::free(chunk);
         chunk = previous;
     }
     std::free(spare_);
+}
+
+void StackAllocatorBase::addFinalizer(FinalizerFunction finalize, void* argument)
+{
+    auto* record = static_cast<Finalizer*>(allocate(sizeof(Finalizer)));
+    record->finalize = finalize;
+    record->argument = argument;
+    record->previous = finalizers_;
+    finalizers_ = record;
+    ++finalizerCount_;
+}
+
+void StackAllocatorBase::runFinalizers(std::size_t keep) noexcept
+{
+    // Each record is unlinked before it runs, so a finaliser that releases
+    // this allocator again does not run twice.
+    while (finalizerCount_ > keep) {
+        Finalizer* record = finalizers_;
+        finalizers_ = record->previous;
+        --finalizerCount_;
+        record->finalize(record->argument);
+    }
 }
 
 std::size_t StackAllocatorBase::chunkCount() const

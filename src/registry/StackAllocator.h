@@ -9,6 +9,14 @@
 // back past a chunk keeps that chunk as the one spare (freeing an older
 // spare), so a loop that crosses a chunk boundary allocates no heap memory
 // after the first time. The first chunk belongs to the owner.
+//
+// Memory that owns something outside the allocator (a parsed document, say)
+// registers a finaliser with addFinalizer(): it runs, newest first, when the
+// allocator is released to a mark taken before it was added, or when the
+// allocator is destroyed. A finaliser's record lives in the allocator itself,
+// so adding one allocates no heap memory. Releasing to a mark taken after a
+// finaliser was added (or a stale mark, beyond what was since released) runs
+// none.
 #include <cstddef>
 #include <cstdint>
 
@@ -19,7 +27,10 @@ public:
     // A position to release to; taken by mark().
     struct Mark {
         char* position;
+        std::size_t finalizerCount = 0; // finalisers added before the mark
     };
+
+    using FinalizerFunction = void (*)(void* argument) noexcept;
 
     // `firstChunk` (at least kChunkHeaderSize + 8 bytes, aligned to 8) stays
     // the owner's; chunks added later are freed by the destructor.
@@ -39,17 +50,24 @@ public:
         return allocateInNewChunk(rounded);
     }
 
-    Mark mark() const { return Mark{position_}; }
+    Mark mark() const { return Mark{position_, finalizerCount_}; }
 
     void release(Mark mark)
     {
+        if (mark.finalizerCount < finalizerCount_)
+            runFinalizers(mark.finalizerCount);
         if (mark.position > begin_ && mark.position <= end_)
             position_ = mark.position;
         else
             releaseAcrossChunks(mark);
     }
 
+    // Runs `finalize(argument)` when this allocator is released below the
+    // current position or destroyed. The function must not throw.
+    void addFinalizer(FinalizerFunction finalize, void* argument);
+
     // Introspection for tests and statistics.
+    std::size_t finalizerCount() const { return finalizerCount_; }
     std::size_t chunkCount() const;
     bool hasSpare() const { return spare_ != nullptr; }
     std::size_t currentChunkDataSize() const { return std::size_t(end_ - begin_); }
@@ -65,11 +83,19 @@ private:
     };
     static_assert(sizeof(Chunk) == kChunkHeaderSize);
 
+    struct Finalizer {
+        FinalizerFunction finalize;
+        void* argument;
+        Finalizer* previous;
+    };
+
     static char* data(Chunk* chunk) { return reinterpret_cast<char*>(chunk) + kChunkHeaderSize; }
     void* allocateInNewChunk(std::size_t rounded);
     void releaseAcrossChunks(Mark mark);
     void popChunk();
     void makeCurrent(Chunk* chunk);
+    // Runs the newest finalisers until `keep` are left.
+    void runFinalizers(std::size_t keep) noexcept;
 
     Chunk* current_;
     char* begin_; // the current chunk's data
@@ -77,6 +103,8 @@ private:
     char* position_;
     Chunk* spare_ = nullptr;
     Chunk* first_;
+    Finalizer* finalizers_ = nullptr; // the newest first
+    std::size_t finalizerCount_ = 0;
 };
 
 // An allocator whose first chunk of `Bytes` lives inside the object itself.

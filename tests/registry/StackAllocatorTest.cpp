@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <new>
+#include <vector>
+
 #include "registry/StackAllocator.h"
 
 namespace guard {
@@ -63,6 +66,117 @@ TEST(StackAllocator, CrossingAChunkBoundaryRepeatedlyAllocatesOnce)
     }
     EXPECT_EQ(allocator.chunkCount(), 1u);
     EXPECT_TRUE(allocator.hasSpare());
+}
+
+// Finalisers: each appends its number to a log, so the order is visible.
+struct FinalizerLog {
+    std::vector<int> order;
+};
+
+struct LoggedFinalizer {
+    FinalizerLog* log;
+    int number;
+    static void run(void* argument) noexcept
+    {
+        auto* self = static_cast<LoggedFinalizer*>(argument);
+        self->log->order.push_back(self->number);
+    }
+};
+
+// A finaliser whose argument lives in the allocator next to its record, as a
+// value's own data does.
+void addLogged(StackAllocatorBase& allocator, FinalizerLog& log, int number)
+{
+    auto* entry = new (allocator.allocate(sizeof(LoggedFinalizer))) LoggedFinalizer{&log, number};
+    allocator.addFinalizer(&LoggedFinalizer::run, entry);
+}
+
+TEST(StackAllocatorFinalizers, RunNewestFirstWhenReleasedBelowThem)
+{
+    FinalizerLog log;
+    InlineStackAllocator<256> allocator;
+    addLogged(allocator, log, 1);
+    auto middle = allocator.mark();
+    addLogged(allocator, log, 2);
+    addLogged(allocator, log, 3);
+    allocator.release(middle);
+    EXPECT_EQ(log.order, (std::vector<int>{3, 2}));
+    EXPECT_EQ(allocator.finalizerCount(), 1u);
+    // Releasing to the same mark again runs nothing more.
+    allocator.release(middle);
+    EXPECT_EQ(log.order.size(), 2u);
+}
+
+TEST(StackAllocatorFinalizers, AMarkTakenAfterAFinalizerKeepsIt)
+{
+    FinalizerLog log;
+    InlineStackAllocator<256> allocator;
+    addLogged(allocator, log, 1);
+    auto after = allocator.mark();
+    allocator.allocate(40);
+    allocator.release(after);
+    EXPECT_TRUE(log.order.empty());
+}
+
+TEST(StackAllocatorFinalizers, AStaleMarkRunsNone)
+{
+    FinalizerLog log;
+    InlineStackAllocator<256> allocator;
+    auto start = allocator.mark();
+    addLogged(allocator, log, 1);
+    auto stale = allocator.mark();
+    allocator.release(start);
+    EXPECT_EQ(log.order, (std::vector<int>{1}));
+    addLogged(allocator, log, 2);
+    // `stale` counts one finaliser, as many as there are now: none runs.
+    allocator.release(stale);
+    EXPECT_EQ(log.order, (std::vector<int>{1}));
+    allocator.release(start);
+    EXPECT_EQ(log.order, (std::vector<int>{1, 2}));
+}
+
+TEST(StackAllocatorFinalizers, RunAcrossChunksBeforeTheirMemoryGoes)
+{
+    FinalizerLog log;
+    InlineStackAllocator<64> allocator; // 32 bytes: every record overflows soon
+    auto start = allocator.mark();
+    for (int i = 0; i < 50; ++i) {
+        addLogged(allocator, log, i);
+        allocator.allocate(24);
+    }
+    EXPECT_GT(allocator.chunkCount(), 2u);
+    allocator.release(start);
+    ASSERT_EQ(log.order.size(), 50u);
+    for (int i = 0; i < 50; ++i)
+        EXPECT_EQ(log.order[std::size_t(i)], 49 - i);
+    EXPECT_EQ(allocator.chunkCount(), 1u);
+}
+
+TEST(StackAllocatorFinalizers, TheDestructorRunsWhatIsLeft)
+{
+    FinalizerLog log;
+    {
+        InlineStackAllocator<64> allocator;
+        addLogged(allocator, log, 1);
+        allocator.allocate(100);
+        addLogged(allocator, log, 2);
+    }
+    EXPECT_EQ(log.order, (std::vector<int>{2, 1}));
+}
+
+TEST(StackAllocatorFinalizers, ALoopOfAddAndReleaseStaysInOneChunk)
+{
+    FinalizerLog log;
+    InlineStackAllocator<256> allocator;
+    auto mark = allocator.mark();
+    for (int i = 0; i < 10000; ++i) {
+        addLogged(allocator, log, i);
+        allocator.release(mark);
+    }
+    EXPECT_EQ(log.order.size(), 10000u);
+    EXPECT_EQ(allocator.chunkCount(), 1u);
+    EXPECT_FALSE(allocator.hasSpare());
+    EXPECT_EQ(allocator.finalizerCount(), 0u);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // "distinguished name KEY", its components and their type and value. The
 // name is checked whole when it is made; its components are read again
 // from its text when asked for, as views into it.
+#include <cstdint>
 #include "Inspectors/Portable/DistinguishedNames.h"
 
 #include "registry/CoreValues.h"
@@ -93,12 +94,14 @@ struct DistinguishedNameComponent {
 template <>
 struct GuardType<DistinguishedName> {
     static constexpr const char* name = "distinguished name";
+    static constexpr std::uint32_t valueSize = 12; // the size the language gives it
     static constexpr const char* base = "string";
 };
 
 template <>
 struct GuardType<DistinguishedNameComponent> {
     static constexpr const char* name = "distinguished name component";
+    static constexpr std::uint32_t valueSize = 8; // the size the language gives it
     static constexpr const char* base = "string";
 };
 

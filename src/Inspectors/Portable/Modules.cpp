@@ -1,5 +1,6 @@
 // "module": the modules the host entered in its module table, and the
 // version data of their files ("version string", "name", "version").
+#include <cstdint>
 #include <cstddef>
 #include <optional>
 
@@ -19,6 +20,7 @@ struct Module {
 template <>
 struct GuardType<Module> {
     static constexpr const char* name = "module";
+    static constexpr std::uint32_t valueSize = 4; // the size the language gives it
 };
 
 namespace {

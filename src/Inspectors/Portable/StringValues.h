@@ -44,13 +44,25 @@ static_assert(sizeof(Substring) == 32 && sizeof(StringPosition) == 24);
 template <>
 struct GuardType<Substring> {
     static constexpr const char* name = "substring";
+    static constexpr std::uint32_t valueSize = 16; // the size the language gives it
     static constexpr const char* base = "string";
+    // Identified by its own text, as a string is.
+    static void hash(HashAccumulator& accumulator, const Substring& value)
+    {
+        accumulator.addBytes(value.text.data, value.text.length);
+    }
 };
 
 template <>
 struct GuardType<StringPosition> {
     static constexpr const char* name = "string position";
+    static constexpr std::uint32_t valueSize = 16; // the size the language gives it
     static constexpr const char* base = "integer";
+    // Identified by its offset, as an integer is.
+    static void hash(HashAccumulator& accumulator, const StringPosition& value)
+    {
+        accumulator.addBytes(&value.offset, 8);
+    }
 };
 
 } // namespace guard

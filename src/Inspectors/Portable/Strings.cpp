@@ -2,6 +2,7 @@
 // global "string" and "character", length, searching operators, case and
 // trimming casts, "numeric value", "regex escape", Base64 and the
 // concatenation aggregates. Text is bytes: no locale, no character classes.
+#include <cstdint>
 #include "registry/CoreValues.h"
 #include "registry/Inspectors.h"
 
@@ -25,6 +26,7 @@ struct Utf8String {
 template <>
 struct GuardType<Utf8String> {
     static constexpr const char* name = "utf8 string";
+    static constexpr std::uint32_t valueSize = 8; // the size the language gives it
     static void hash(HashAccumulator& accumulator, const Utf8String& value)
     {
         accumulator.addBytes(value.text.data, value.text.length);

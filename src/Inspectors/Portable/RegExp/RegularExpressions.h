@@ -55,6 +55,7 @@ struct GuardType<RegularExpression> {
 template <>
 struct GuardType<RegularExpressionMatch> {
     static constexpr const char* name = "regular expression match";
+    static constexpr std::uint32_t valueSize = 20; // the size the language gives it
     static constexpr const char* base = "substring";
 };
 

@@ -5,8 +5,8 @@
 // pattern that compiles is searched from every offset of the subject (at
 // most kMaxSearches searches). Every search ends with a match, no match or
 // RegExec_Failed (the matcher's own limit), never a crash or a hang; a
-// match lies inside the searched part of the subject, before its first NUL
-// byte, and so does every group that took part; a search with the whole
+// match lies inside the searched part of the subject, from the search start
+// to the first NUL byte after it, and so does every group that took part; a search with the whole
 // match only agrees with one that asks for every group.
 #include <cstddef>
 #include <cstdint>
@@ -27,20 +27,20 @@ constexpr std::size_t kMaxSearches = 64;
 void searchEverywhere(const RegularExpression& expression, std::string_view subject)
 {
     String text(subject.data(), std::uint32_t(subject.size()));
-    std::size_t end = searchableLength(text);
-    fuzz::check(end == std::min(subject.size(), subject.find('\0')), "another searchable length");
     std::vector<regmatch_t> groups(expression.compiled->re_nsub + 1);
     for (std::size_t from = 0; from <= subject.size() && from < kMaxSearches; ++from) {
+        std::size_t end = searchableEnd(text, from);
+        fuzz::check(end == std::min(subject.size(), subject.find('\0', from)), "another searchable end");
         bool found = false;
         try {
-            found = searchFrom(expression, text, end, from, groups.data(), groups.size());
+            found = searchFrom(expression, text, from, groups.data(), groups.size());
         } catch (const RegExec_Failed&) {
             continue;
         }
         regmatch_t whole;
         bool foundAlone = false;
         try {
-            foundAlone = searchFrom(expression, text, end, from, &whole, 1);
+            foundAlone = searchFrom(expression, text, from, &whole, 1);
         } catch (const RegExec_Failed&) {
             continue;
         }

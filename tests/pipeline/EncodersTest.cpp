@@ -10,6 +10,7 @@
 
 #include "pipeline/AsciiCaseFilters.h"
 #include "pipeline/Base64.h"
+#include "pipeline/Crc24.h"
 #include "pipeline/DataFilterer.h"
 #include "pipeline/StringReceiver.h"
 #include "pipeline/HexEncoder.h"
@@ -192,6 +193,17 @@ std::bitset<256> lettersAndDigits()
 struct LetterAndDigitUrlEncoder : UrlEncoder {
     LetterAndDigitUrlEncoder() : UrlEncoder(lettersAndDigits()) { }
 };
+
+TEST(Crc24, StartsFromItsInitialValueAndContinuesAcrossRuns)
+{
+    EXPECT_EQ(crc24("", 0), 0xB704CEu);
+    EXPECT_EQ(crc24("123456789", 9), 0x21CF02u); // the usual check value of this CRC
+    std::string_view text = "a\0\xff text of some length"sv;
+    for (std::size_t split = 0; split <= text.size(); ++split)
+        EXPECT_EQ(crc24(text.data() + split, text.size() - split, crc24(text.data(), split)),
+                  crc24(text.data(), text.size()))
+            << "split at " << split;
+}
 
 TEST(UrlEncoder, CopiesTheCallersBytesAndEscapesTheRestInLowercase)
 {

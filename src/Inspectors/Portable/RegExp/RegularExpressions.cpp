@@ -3,6 +3,7 @@
 // the parenthesized parts of a match.
 #include "Inspectors/Portable/RegExp/RegularExpressions.h"
 
+#include <cassert>
 #include <string>
 #include <string_view>
 
@@ -19,17 +20,17 @@ thread_local std::uint64_t compilations = 0;
 
 std::uint64_t regexCompilations() { return compilations; }
 
-std::size_t searchableLength(const String& subject)
+std::size_t searchableEnd(const String& subject, std::size_t from)
 {
-    std::size_t end = subject.view().find('\0');
+    assert(from <= subject.length);
+    std::size_t end = subject.view().find('\0', from);
     return end == std::string_view::npos ? subject.length : end;
 }
 
-bool searchFrom(const RegularExpression& expression, const String& subject, std::size_t end, std::size_t from,
-                regmatch_t* groups, std::size_t count)
+bool searchFrom(const RegularExpression& expression, const String& subject, std::size_t from, regmatch_t* groups,
+                std::size_t count)
 {
-    if (from > end)
-        return false;
+    std::size_t end = searchableEnd(subject, from);
     groups[0].rm_so = regoff_t(from);
     groups[0].rm_eo = regoff_t(end);
     int flags = REG_STARTEND | (from != 0 ? REG_NOTBOL : 0);
@@ -89,7 +90,7 @@ using CaseInsensitiveRegex = Compiled<REG_EXTENDED | REG_ICASE>;
 // The leftmost match from the start of `subject`, whole-match offsets only.
 bool leftmost(const RegularExpression& expression, const String& subject, regmatch_t& whole)
 {
-    return searchFrom(expression, subject, searchableLength(subject), 0, &whole, 1);
+    return searchFrom(expression, subject, 0, &whole, 1);
 }
 
 bool stringContainsRegex(const String& subject, const RegularExpression& expression)
@@ -120,13 +121,13 @@ bool stringStartsWithRegex(const String& subject, const RegularExpression& expre
 bool stringEndsWithRegex(const String& subject, const RegularExpression& expression)
 {
     regmatch_t whole;
-    std::size_t start = 0, end = searchableLength(subject);
-    if (!searchFrom(expression, subject, end, start, &whole, 1))
+    std::size_t start = 0;
+    if (!searchFrom(expression, subject, start, &whole, 1))
         return false;
     while (whole.rm_eo != regoff_t(subject.length)) {
         if (start >= subject.length)
             return false;
-        if (!searchFrom(expression, subject, end, ++start, &whole, 1))
+        if (!searchFrom(expression, subject, ++start, &whole, 1))
             return false;
     }
     return true;
@@ -141,7 +142,6 @@ public:
     {
         expression_ = expression;
         subject_ = subject;
-        end_ = searchableLength(subject);
         return searchAt(out, 0);
     }
     bool next(RegularExpressionMatch& out)
@@ -156,7 +156,7 @@ protected:
     {
         std::size_t count = expression_.compiled->re_nsub + 1;
         auto* groups = static_cast<regmatch_t*>(currentAllocator().allocate(count * sizeof(regmatch_t)));
-        if (!searchFrom(expression_, subject_, end_, from, groups, count))
+        if (!searchFrom(expression_, subject_, from, groups, count))
             return false;
         auto start = std::uint32_t(groups[0].rm_so), end = std::uint32_t(groups[0].rm_eo);
         out = RegularExpressionMatch{Substring::of(subject_, start, end - start), groups, count};
@@ -166,7 +166,6 @@ protected:
 
     RegularExpression expression_{};
     String subject_;
-    std::size_t end_ = 0;
     std::size_t nextStart_ = 0;
 };
 

@@ -59,16 +59,18 @@ struct GuardType<RegularExpressionMatch> {
     static constexpr const char* base = "substring";
 };
 
-// Where the matcher sees the subject end: at its first NUL byte.
-std::size_t searchableLength(const String& subject);
+// Where a search that starts at byte `from` (at most the length) sees the
+// subject end: at the first NUL byte from there on, or at the end. A search
+// that starts past a NUL byte sees the text after it.
+std::size_t searchableEnd(const String& subject, std::size_t from);
 
-// Searches `subject` from byte `from` on, as if the matcher were handed a
-// copy of the subject from there to byte `end` (its searchable length)
-// without copying it, not at the beginning of a line when `from` is not 0.
-// On a match fills `groups[0..count)` with offsets in the whole subject and
+// Searches `subject` from byte `from` (at most its length) on, as if the
+// matcher were handed a copy of the subject from there up to its searchable
+// end, without copying it, not at the beginning of a line when `from` is not
+// 0. On a match fills `groups[0..count)` with offsets in the whole subject and
 // returns true; no match is false; any other result throws RegExec_Failed.
 // `count` >= 1.
-bool searchFrom(const RegularExpression& expression, const String& subject, std::size_t end, std::size_t from,
-                regmatch_t* groups, std::size_t count);
+bool searchFrom(const RegularExpression& expression, const String& subject, std::size_t from, regmatch_t* groups,
+                std::size_t count);
 
 } // namespace guard

@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "crypto/OpenSslCertificateContext.h"
 #include "guard/tree/BindingErrors.h"
 #include "guard/GuardEvaluator.h"
 #include "guard/tree/OperatorExpressions.h"
@@ -187,7 +188,9 @@ public:
     }
 
 private:
-    InspectorContext context_;
+    // The facets the sampled rows ask for.
+    struct SampleContext : InspectorContext, EvalFipsContext { };
+    SampleContext context_;
     GuardEvaluator evaluator_;
     std::string bindError_;
 };

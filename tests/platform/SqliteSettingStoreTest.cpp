@@ -228,7 +228,7 @@ TEST_F(SettingStoreTest, OfTwoConcurrentWritersTheLatestDateWins)
         ASSERT_TRUE(store.setText("Client", "Race", "start", kMonday - kDay, superseded));
     }
     std::array<pid_t, 2> children{};
-    for (int i = 0; i < 2; ++i) {
+    for (std::size_t i = 0; i < children.size(); ++i) {
         children[i] = ::fork();
         if (children[i] == 0)
             writer(i == 0);

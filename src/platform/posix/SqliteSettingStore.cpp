@@ -91,7 +91,8 @@ SqliteSettingStore::~SqliteSettingStore() { close(); }
 
 void SqliteSettingStore::close()
 {
-    sqlite3_close_v2(db_);
+    if (db_)
+        sqlite3_close_v2(db_);
     db_ = nullptr;
     writable_ = false;
 }

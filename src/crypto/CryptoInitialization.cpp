@@ -29,6 +29,8 @@ FipsDecision decide(const FileLocation& masthead, SubsectionStore& clientSetting
     std::optional<std::string_view> setting;
     if (clientSettings.getText(kFipsModeSetting, buffer.data(), buffer.size()))
         setting = std::string_view(buffer.data());
+    else if (std::string_view error = clientSettings.store().readError(); !error.empty())
+        throw UnreadableSettings(std::string(error));
     if (std::optional<FipsDecision> bySetting = decideFipsBySetting(setting))
         return *bySetting;
     bool mastheadWants = false;

@@ -7,7 +7,9 @@
 // the masthead file at `masthead` (when it exists and is not a folder) asks
 // for it. The masthead is read only when the setting does not decide, and a
 // masthead that cannot be read throws UnreadableMasthead: when the program
-// cannot tell whether FIPS mode is required, it does not run.
+// cannot tell whether FIPS mode is required, it does not run; for the same
+// reason a settings database that exists but cannot be read throws
+// UnreadableSettings.
 //
 // When FIPS mode is not wanted the library is not touched at all (it sets
 // itself up when a question first needs it). When it is wanted and cannot be
@@ -22,6 +24,13 @@
 #include "platform/SubsectionStore.h"
 
 namespace guard {
+
+// The settings database exists but cannot be read, so whether FIPS mode is
+// required cannot be told; what() names the file and the reason.
+class UnreadableSettings : public TextException {
+public:
+    using TextException::TextException;
+};
 
 // Receives single lines of text about the start-up.
 using CryptoLog = void (*)(std::string_view line);

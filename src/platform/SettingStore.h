@@ -48,6 +48,10 @@ public:
     // Calls `visit` for each setting of the subsection, ordered by name;
     // false when the store cannot be read.
     virtual bool list(std::string_view subsection, const std::function<void(const StoredSetting&)>& visit) = 0;
+    // Why the last getText() or getSetting() found nothing because the
+    // store could not be read (it exists but is damaged or unreadable);
+    // empty when nothing was missing for that reason.
+    virtual std::string_view readError() const { return {}; }
 };
 
 } // namespace guard

@@ -179,6 +179,17 @@ TEST_F(SettingsEndToEnd, AFileThatIsNotAMastheadStopsTheProgramUnlessTheSettingD
     EXPECT_EQ(answers.desired, "False");
 }
 
+TEST_F(SettingsEndToEnd, ASettingsDatabaseThatCannotBeReadStopsTheProgram)
+{
+    temp.Write("settings.db", std::string(200, 'x'));
+    FipsAnswers answers = ask();
+    EXPECT_EQ(answers.exitCode, kStartUpFailureExit);
+    EXPECT_EQ(answers.err, "\nError: the settings database " + database + " cannot be read: file is not a database\n");
+    ProgramRun run = settings({"list"});
+    EXPECT_EQ(run.exitCode, 4);
+    EXPECT_EQ(run.err, "guard-settings: cannot read the settings database " + database + "\n");
+}
+
 TEST_F(SettingsEndToEnd, AMastheadFolderAsksForNothing)
 {
     std::filesystem::create_directory(temp / "ActionSite.aqzm");

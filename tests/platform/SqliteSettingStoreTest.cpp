@@ -61,6 +61,25 @@ TEST_F(SettingStoreTest, AMissingFileHoldsNoSettingsAndReadingDoesNotCreateIt)
     EXPECT_FALSE(exists(databasePath()));
 }
 
+TEST_F(SettingStoreTest, AFileThatCannotBeReadHoldsNoSettingsAndSaysWhy)
+{
+    temp.Write("settings.db", "this is not a database, but it is long enough to be taken for one's header...");
+    Platform::SqliteSettingStore store(databasePath(), "client");
+    EXPECT_EQ(store.getText("Client", "x"), std::nullopt);
+    EXPECT_EQ(store.readError(), "the settings database " + databasePath() + " cannot be read: file is not a database");
+    int listed = 0;
+    EXPECT_FALSE(store.list("Client", [&](const StoredSetting&) { ++listed; }));
+
+    // A database without the table holds no settings, and that is no error.
+    ::unlink(databasePath().c_str());
+    executeDirectly("CREATE TABLE other (x)");
+    Platform::SqliteSettingStore other(databasePath(), "client");
+    EXPECT_EQ(other.getText("Client", "x"), std::nullopt);
+    EXPECT_EQ(other.readError(), "");
+    EXPECT_TRUE(other.list("Client", [&](const StoredSetting&) { ++listed; }));
+    EXPECT_EQ(listed, 0);
+}
+
 TEST_F(SettingStoreTest, AnEarlierDateIsRefusedAnEqualOrLaterOneAccepted)
 {
     Platform::SqliteSettingStore store(databasePath(), "client");

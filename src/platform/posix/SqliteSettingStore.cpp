@@ -106,6 +106,7 @@ sqlite3* SqliteSettingStore::forReading()
     if (!fileExists(path_))
         return nullptr;
     if (sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        noteReadError();
         close();
         return nullptr;
     }
@@ -135,19 +136,34 @@ sqlite3* SqliteSettingStore::forWriting()
     return db_;
 }
 
+void SqliteSettingStore::noteReadError()
+{
+    readError_ = "the settings database " + path_ + " cannot be read: " + (db_ ? sqlite3_errmsg(db_) : "out of memory");
+}
+
 std::optional<StoredSetting> SqliteSettingStore::getSetting(std::string_view subsection, std::string_view name)
 {
+    readError_.clear();
     sqlite3* db = forReading();
     if (!db)
         return std::nullopt;
     Statement select(db,
                      "SELECT name, value, effective_date FROM setting"
                      " WHERE store = ?1 AND subsection = ?2 AND name = ?3");
-    if (!select)
+    if (!select) {
+        // A database made by something else, without our table, holds no
+        // settings; anything else is a database we cannot read.
+        if (std::string_view(sqlite3_errmsg(db)).substr(0, 13) != "no such table")
+            noteReadError();
         return std::nullopt;
+    }
     select.bindKey(store_, subsection, name);
-    if (select.step() != SQLITE_ROW)
+    int step = select.step();
+    if (step != SQLITE_ROW) {
+        if (step != SQLITE_DONE)
+            noteReadError();
         return std::nullopt;
+    }
     StoredSetting setting;
     setting.name = select.text(0).value_or(std::string(name));
     std::optional<std::string> text = select.text(1);

@@ -4,7 +4,10 @@
 // time in the machine's local zone, see TimeText.h).
 //
 // A missing database file means no settings: reading never creates it (it
-// is looked for before anything is opened), and a write creates it. Names
+// is looked for before anything is opened), and a write creates it. A file
+// without the table holds no settings either; a file that exists but cannot
+// be read (damaged, not a database, not readable) reads as no settings too,
+// and readError() then says why. Names
 // compare ignoring ASCII letter case. The value columns have no type
 // affinity, so text stays text and a number stored there reads as missing.
 // A write checks the stored effective date and writes in one immediate
@@ -40,6 +43,7 @@ public:
     bool deleteSetting(std::string_view subsection, std::string_view name) override;
     bool flush(std::string_view subsection) override;
     bool list(std::string_view subsection, const std::function<void(const StoredSetting&)>& visit) override;
+    std::string_view readError() const override { return readError_; }
 
 private:
     // The open database, or null: for reading, null when the file does not
@@ -47,12 +51,14 @@ private:
     sqlite3* forReading();
     sqlite3* forWriting();
     void close();
+    void noteReadError();
     bool clearColumn(std::string_view subsection, std::string_view name, const char* column);
 
     std::string path_;
     std::string store_;
     sqlite3* db_ = nullptr;
     bool writable_ = false;
+    std::string readError_;
 };
 
 // The database file: $GUARD_SETTINGS_DB when set and not empty, else

@@ -5,6 +5,7 @@
 #include "platform/FileLocation.h"
 #include "platform/ModuleTable.h"
 #include "platform/ProcessLocations.h"
+#include "platform/posix/SqliteSettingStore.h"
 
 namespace guard {
 
@@ -49,6 +50,10 @@ std::uint32_t noProcessTable() { return 0; }
 bool noCustomSite(std::string_view, char*, std::size_t) { return false; }
 
 } // namespace
+
+SettingStore& ArdoSettingsContext::clientSettingStore() { return Platform::clientSettingStore(); }
+
+SettingStore& ArdoSettingsContext::siteSettingStore() { return Platform::siteSettingStore(); }
 
 void EvalContext::fillFunctionTables(bool)
 {

@@ -30,6 +30,9 @@ public:
     FileLocation Join(std::string_view name) const;
     FileLocation Parent() const;
 
+    // True when something is at the location (a symbolic link counts, even
+    // one that leads nowhere).
+    bool Exists() const;
     // True when the location names an existing folder (symbolic links followed).
     bool IsExistingDirectory() const;
     // Creates the folder when nothing exists at the location; an existing

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "platform/DebuggableException.h"
+#include "platform/SettingStore.h"
 
 namespace guard {
 
@@ -65,6 +66,36 @@ public:
     virtual ~CryptoInspectorContext() = default;
     // The SHA-1 digest of `bytes` as 40 lowercase hexadecimal digits.
     virtual void sha1(std::string_view bytes, char (&digits)[40]) = 0;
+// Certificates of the cryptographic library, passed as opaque pointers to
+// the library's own objects.
+class CertificateInspectorContext {
+public:
+    static constexpr std::size_t kSha1TextSize = 40;
+
+    virtual ~CertificateInspectorContext() = default;
+    // The SHA-1 digest of the certificate's DER encoding, written as 40
+    // lower-case hexadecimal digits.
+    virtual void certificateSha1(const void* certificate, char (&digits)[kSha1TextSize]) = 0;
+    // The start of the certificate's validity, in microseconds since 1970 UTC.
+    virtual std::int64_t certificateInvalidBefore(const void* certificate) = 0;
+};
+
+// Whether the cryptographic module runs in FIPS mode, whether that was
+// wanted, and why it failed when it did ("" when it did not).
+class InspectorFipsContext {
+public:
+    virtual ~InspectorFipsContext() = default;
+    virtual bool fipsMode() = 0;
+    virtual bool desiredFipsMode() = 0;
+    virtual std::string_view fipsModeFailureMessage() = 0;
+};
+
+// The client setting store and the site setting store.
+class InspectorSettingsContext {
+public:
+    virtual ~InspectorSettingsContext() = default;
+    virtual SettingStore& clientSettingStore() = 0;
+    virtual SettingStore& siteSettingStore() = 0;
 };
 
 } // namespace guard

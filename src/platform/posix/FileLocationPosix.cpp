@@ -7,6 +7,13 @@
 
 namespace guard {
 
+bool FileLocation::Exists() const
+{
+    RequireNonEmpty();
+    struct stat status;
+    return ::lstat(CString(), &status) == 0;
+}
+
 bool FileLocation::IsExistingDirectory() const
 {
     RequireNonEmpty();

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "crypto/OpenSSLCryptoInspectorContext.h"
+#include "crypto/OpenSslCertificateContext.h"
 #include "guard/tree/BindingErrors.h"
 #include "guard/GuardEvaluator.h"
 #include "guard/tree/OperatorExpressions.h"
@@ -152,7 +153,7 @@ std::vector<Registered> registeredRecords()
 // The context samples run in: a library facet whose module table holds the
 // program's own module as "HostApplication".
 // The facets the sampled rows ask for.
-struct CatalogueContext : InspectorContext, InspectorLibraryContext, OpenSSLCryptoInspectorContext {
+struct CatalogueContext : InspectorContext, InspectorLibraryContext, OpenSSLCryptoInspectorContext, EvalFipsContext {
     CatalogueContext()
     {
         findModule = [](std::string_view name) -> void* {

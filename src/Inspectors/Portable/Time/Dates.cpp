@@ -69,10 +69,8 @@ std::optional<Date> plusInterval(Date date, TimeInterval interval)
 std::optional<Date> intervalPlus(TimeInterval interval, Date date) { return plusInterval(date, interval); }
 std::optional<Date> minusInterval(Date date, TimeInterval interval)
 {
-    // -⌊x⌋ = ⌈-x⌉: the date of the moment that lies the interval before midnight.
-    return plusDays(date,
-                    -Calendar::floorDivide(interval.count, Calendar::kMicrosecondsPerDay) -
-                        (Calendar::floorModulo(interval.count, Calendar::kMicrosecondsPerDay) != 0 ? 1 : 0));
+    // The date of the moment that lies the interval before its midnight.
+    return plusDays(date, TimeCalendar::negatedWholeDaysOf(interval));
 }
 TimeInterval difference(Date left, Date right)
 {

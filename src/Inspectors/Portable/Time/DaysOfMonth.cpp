@@ -52,11 +52,7 @@ std::optional<DayOfMonth> plusInterval(DayOfMonth day, TimeInterval interval)
 std::optional<DayOfMonth> intervalPlus(TimeInterval interval, DayOfMonth day) { return plusInterval(day, interval); }
 std::optional<DayOfMonth> minusInterval(DayOfMonth day, TimeInterval interval)
 {
-    const std::int64_t days = Calendar::floorDivide(interval.count, Calendar::kMicrosecondsPerDay) +
-        (Calendar::floorModulo(interval.count, Calendar::kMicrosecondsPerDay) != 0 ? 1 : 0);
-    if (days > 31 || days < -31)
-        return std::nullopt;
-    return plusDays(day, -days);
+    return plusDays(day, TimeCalendar::negatedWholeDaysOf(interval));
 }
 TimeInterval difference(DayOfMonth left, DayOfMonth right)
 {

@@ -49,10 +49,8 @@ DayOfWeek plusInterval(DayOfWeek day, TimeInterval interval) { return moved(day,
 DayOfWeek intervalPlus(TimeInterval interval, DayOfWeek day) { return plusInterval(day, interval); }
 DayOfWeek minusInterval(DayOfWeek day, TimeInterval interval)
 {
-    // Minus the whole days rounded towards minus infinity, as for a date.
-    const std::int64_t days = Calendar::floorDivide(interval.count, Calendar::kMicrosecondsPerDay) +
-        (Calendar::floorModulo(interval.count, Calendar::kMicrosecondsPerDay) != 0 ? 1 : 0);
-    return moved(day, -Calendar::floorModulo(days, 7));
+    // As for a date: the day of the moment the interval before its midnight.
+    return moved(day, TimeCalendar::negatedWholeDaysOf(interval));
 }
 TimeInterval difference(DayOfWeek left, DayOfWeek right)
 {

@@ -62,9 +62,7 @@ DayOfYear plusInterval(DayOfYear day, TimeInterval interval)
 DayOfYear intervalPlus(TimeInterval interval, DayOfYear day) { return plusInterval(day, interval); }
 DayOfYear minusInterval(DayOfYear day, TimeInterval interval)
 {
-    const std::int64_t days = Calendar::floorDivide(interval.count, Calendar::kMicrosecondsPerDay) +
-        (Calendar::floorModulo(interval.count, Calendar::kMicrosecondsPerDay) != 0 ? 1 : 0);
-    return atPosition(positionOf(day) - Calendar::floorModulo(days, 366));
+    return atPosition(positionOf(day) + Calendar::floorModulo(TimeCalendar::negatedWholeDaysOf(interval), 366));
 }
 TimeInterval difference(DayOfYear left, DayOfYear right)
 {

@@ -70,6 +70,22 @@ TimeOfDay timeOfDayFromSeconds(std::int64_t seconds)
 std::int64_t wholeDaysOf(TimeInterval interval) { return floorDivide(interval.count, kMicrosecondsPerDay); }
 std::int64_t wholeSecondsOf(TimeInterval interval) { return floorDivide(interval.count, kMicrosecondsPerSecond); }
 
+namespace {
+
+// ⌊−x / unit⌋ = −⌈x / unit⌉, without negating x.
+std::int64_t negatedWhole(std::int64_t x, std::int64_t unit)
+{
+    return -floorDivide(x, unit) - (floorModulo(x, unit) != 0 ? 1 : 0);
+}
+
+} // namespace
+
+std::int64_t negatedWholeDaysOf(TimeInterval interval) { return negatedWhole(interval.count, kMicrosecondsPerDay); }
+std::int64_t negatedWholeSecondsOf(TimeInterval interval)
+{
+    return negatedWhole(interval.count, kMicrosecondsPerSecond);
+}
+
 std::optional<Year> makeYear(std::int64_t year)
 {
     if (!isCalendarYear(year))

@@ -33,6 +33,10 @@ TimeOfDay timeOfDayFromSeconds(std::int64_t seconds);
 std::int64_t wholeDaysOf(TimeInterval interval);
 // The whole seconds of an interval, rounded towards minus infinity.
 std::int64_t wholeSecondsOf(TimeInterval interval);
+// The same of the negated interval (⌊−x⌋, defined for the least interval
+// too): what subtracting an interval moves by.
+std::int64_t negatedWholeDaysOf(TimeInterval interval);
+std::int64_t negatedWholeSecondsOf(TimeInterval interval);
 
 std::optional<Year> makeYear(std::int64_t year);
 std::optional<Month> makeMonth(std::int64_t month);

@@ -49,8 +49,8 @@ TimeOfDay intervalPlus(TimeInterval interval, TimeOfDay time) { return plusInter
 TimeOfDay minusInterval(TimeOfDay time, TimeInterval interval)
 {
     const std::int64_t seconds =
-        Calendar::floorModulo(TimeCalendar::wholeSecondsOf(interval), Calendar::kSecondsPerDay);
-    return TimeCalendar::timeOfDayFromSeconds(time.seconds() - seconds);
+        Calendar::floorModulo(TimeCalendar::negatedWholeSecondsOf(interval), Calendar::kSecondsPerDay);
+    return TimeCalendar::timeOfDayFromSeconds(time.seconds() + seconds);
 }
 TimeInterval difference(TimeOfDay left, TimeOfDay right)
 {

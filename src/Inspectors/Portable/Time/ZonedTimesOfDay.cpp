@@ -77,8 +77,8 @@ ZonedTimeOfDay intervalPlus(TimeInterval interval, const ZonedTimeOfDay& value)
 ZonedTimeOfDay minusInterval(const ZonedTimeOfDay& value, TimeInterval interval)
 {
     const std::int64_t seconds =
-        Calendar::floorModulo(TimeCalendar::wholeSecondsOf(interval), Calendar::kSecondsPerDay);
-    return ZonedTimeOfDay{TimeCalendar::timeOfDayFromSeconds(value.time.seconds() - seconds), value.zone};
+        Calendar::floorModulo(TimeCalendar::negatedWholeSecondsOf(interval), Calendar::kSecondsPerDay);
+    return ZonedTimeOfDay{TimeCalendar::timeOfDayFromSeconds(value.time.seconds() + seconds), value.zone};
 }
 TimeInterval difference(const ZonedTimeOfDay& left, const ZonedTimeOfDay& right)
 {

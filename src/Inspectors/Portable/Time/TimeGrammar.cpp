@@ -1,6 +1,8 @@
 #include "Inspectors/Portable/Time/TimeGrammar.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <cstdint>
 
 #include "Inspectors/Portable/Time/Calendar.h"
@@ -401,7 +403,133 @@ private:
 
 } // namespace
 
+namespace {
+
+// The word table's spellings packed into integers, first letter highest and
+// padded with zeros, which keeps their order: the fast path's lookup.
+constexpr std::uint32_t pack(std::string_view word)
+{
+    std::uint32_t packed = 0;
+    for (std::size_t i = 0; i < 3; ++i)
+        packed = packed << 8 | (i < word.size() ? static_cast<unsigned char>(word[i]) : 0u);
+    return packed;
+}
+constexpr auto kPackedWords = [] {
+    std::array<std::uint32_t, std::size(kWords)> packed{};
+    for (std::size_t i = 0; i < packed.size(); ++i)
+        packed[i] = pack(kWords[i].spelling);
+    return packed;
+}();
+static_assert(std::is_sorted(kPackedWords.begin(), kPackedWords.end()), "the word table is sorted");
+
+// A cursor over the text of the fast path.
+struct Scanner {
+    std::string_view text;
+    std::size_t at = 0;
+
+    bool atEnd() const { return at == text.size(); }
+    bool take(char c)
+    {
+        if (at < text.size() && text[at] == c) {
+            ++at;
+            return true;
+        }
+        return false;
+    }
+    // Exactly `count` digits.
+    bool digits(std::size_t count, std::int32_t& value)
+    {
+        if (text.size() - at < count)
+            return false;
+        value = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            const char c = text[at + i];
+            if (c < '0' || c > '9')
+                return false;
+            value = value * 10 + (c - '0');
+        }
+        at += count;
+        return true;
+    }
+    // A word of letters looked up in the word table; true when found with
+    // `terminal` (a longer run of letters is not a word of the table).
+    bool word(std::size_t length, GrammarSymbol terminal, std::int32_t& value)
+    {
+        if (text.size() - at < length)
+            return false;
+        char lower[3];
+        for (std::size_t i = 0; i < length; ++i) {
+            const char c = text[at + i];
+            if (!kLetters.contains(c))
+                return false;
+            lower[i] = (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
+        }
+        if (at + length < text.size() && kLetters.contains(text[at + length]))
+            return false;
+        const auto found =
+            std::lower_bound(std::begin(kPackedWords), std::end(kPackedWords), pack(std::string_view(lower, length)));
+        if (found == std::end(kPackedWords) || *found != pack(std::string_view(lower, length)))
+            return false;
+        const ReservedWord<GrammarSymbol>& entry = kWords[found - std::begin(kPackedWords)];
+        if (entry.action != terminal)
+            return false;
+        value = std::int32_t(entry.extra);
+        at += length;
+        return true;
+    }
+};
+
+} // namespace
+
+std::optional<Reading> readCommonTime(std::string_view text)
+{
+    Scanner s{text};
+    std::int32_t weekday = -1, day = 0, month = 0, year = 0, hour = 0, minute = 0, second = 0, zone = 0;
+    bool zoneGiven = false;
+    if (s.word(3, kDayName, weekday)) {
+        if (!s.take(',') || !s.take(' '))
+            return std::nullopt;
+    }
+    if (!s.digits(2, day) && !s.digits(1, day))
+        return std::nullopt;
+    if (!s.take(' ') || !s.word(3, kMonthName, month) || !s.take(' ') || !s.digits(4, year) || !s.take(' '))
+        return std::nullopt;
+    if (!s.digits(2, hour) || !s.take(':') || !s.digits(2, minute))
+        return std::nullopt;
+    if (s.take(':') && !s.digits(2, second))
+        return std::nullopt;
+    if (s.take(' ')) {
+        std::int32_t hhmm = 0;
+        if (s.take('+') && s.digits(4, hhmm))
+            zone = (hhmm / 100 * 60 + hhmm % 100) * 60;
+        else if (s.take('-') && s.digits(4, hhmm))
+            zone = -(hhmm / 100 * 60 + hhmm % 100) * 60;
+        else if (!s.word(s.text.size() - s.at == 2 ? 2 : 3, kZoneName, zone))
+            return std::nullopt;
+        zoneGiven = true;
+    }
+    if (!s.atEnd() || !Calendar::isValidDate(year, month, day) || hour >= 24 || minute >= 60 || second >= 60)
+        return std::nullopt;
+    if (weekday >= 0 && Calendar::weekdayOfDayNumber(Calendar::dayNumber(year, month, day)) != weekday)
+        return std::nullopt;
+    Reading reading;
+    reading.date = Date{year, std::uint8_t(month), std::uint8_t(day)};
+    reading.timeOfDay = TimeOfDay{std::uint8_t(hour), std::uint8_t(minute), std::uint8_t(second)};
+    reading.zoneGiven = zoneGiven;
+    reading.zone = TimeZone{std::int64_t(zone) * Calendar::kMicrosecondsPerSecond};
+    return reading;
+}
+
 Reading read(std::string_view text, Form form)
+{
+    if (form == Form::Time) {
+        if (std::optional<Reading> common = readCommonTime(text))
+            return *common;
+    }
+    return readByGrammar(text, form);
+}
+
+Reading readByGrammar(std::string_view text, Form form)
 {
     TimeParser parser(form);
     return parser.read(text);

@@ -55,6 +55,9 @@ const Vocabulary& Vocabulary::get()
                 spelling.remove_suffix(1);
             v.keywords.emplace_back(spelling);
         }
+        // Phrases the parser reads itself rather than through the registry.
+        for (const char* phrase : {"number of", "item", "items"})
+            v.keywords.emplace_back(phrase);
         sortUnique(v.phrases);
         sortUnique(v.casts);
         sortUnique(v.types);

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -41,7 +42,18 @@ constexpr const char* kHelp = "Type a question and press Enter; Tab completes ph
                               "  .quit, .exit, Ctrl-D leave\n"
                               "Ctrl-C stops a running question, or discards the line being typed.\n";
 
-void onInterrupt(int) { ShellContext::requestInterruption(); }
+volatile std::sig_atomic_t evaluating = 0;
+
+// During a question the terminal has echoed "^C": the error line that
+// follows goes on a line of its own.
+void onInterrupt(int)
+{
+    ShellContext::requestInterruption();
+    if (evaluating) {
+        ssize_t written = ::write(1, "\n", 1);
+        (void)written;
+    }
+}
 
 void installInterruptHandler()
 {
@@ -180,7 +192,9 @@ void Shell::line(char* text)
 void Shell::question(std::string_view text)
 {
     ShellContext::clearInterruption();
+    evaluating = 1;
     session_.ask(text);
+    evaluating = 0;
 }
 
 void Shell::introspect(std::string_view typeName, std::initializer_list<std::string> questions)

@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -107,8 +106,6 @@ int shellMain(int argc, char** argv)
         std::fputs("guard-shell " GUARD_VERSION "\n", stdout);
         return kShellAllAnswered;
     }
-    // A reader that stops early (head) ends the output quietly.
-    std::signal(SIGPIPE, SIG_IGN);
     try {
         if (!prepareProcess()) {
             std::fprintf(stderr, "guard-shell: the cryptographic module could not be prepared\n");

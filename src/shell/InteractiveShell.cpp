@@ -94,15 +94,17 @@ char* nextMatch(const char*, int state)
     return strdup(pendingMatches[index++].c_str());
 }
 
-char** completeQuestion(const char*, int start, int end)
+// The word the editor hands over runs from the last operator or parenthesis
+// to the cursor (blanks do not break it), so it holds the words that choose
+// the kind of completion ("as", "type") itself.
+char** completeQuestion(const char* text, int, int)
 {
     rl_attempted_completion_over = 1; // no file names
-    std::string_view line(rl_line_buffer ? rl_line_buffer : "");
-    pendingMatches = completionsAt(line, std::size_t(start), std::size_t(end));
+    std::string_view word(text);
+    pendingMatches = completionsAt(word, 0, word.size());
     if (pendingMatches.empty())
         return nullptr;
-    std::string word(line.substr(std::size_t(start), std::size_t(end - start)));
-    return rl_completion_matches(word.c_str(), nextMatch);
+    return rl_completion_matches(text, nextMatch);
 }
 
 std::string_view trimmed(std::string_view text)
@@ -237,9 +239,9 @@ void Shell::command(std::string_view text)
             session_.setTimes(on);
         say(std::string(name.substr(1)) + (on ? " on\n" : " off\n"));
     } else if (name == ".properties") {
-        introspect(typeName, {"properties of " + typeValue});
+        introspect(typeName, {"properties of (" + typeValue + ")"});
     } else if (name == ".casts") {
-        introspect(typeName, {"casts from " + typeValue});
+        introspect(typeName, {"casts whose (operand type of it = " + typeValue + ")"});
     } else if (name == ".operators") {
         introspect(typeName,
                    {"binary operators whose (left operand type of it = " + typeValue +
@@ -261,6 +263,8 @@ int Shell::run()
     history_ = historyPath();
     rl_readline_name = "guard";
     rl_catch_signals = 0;
+    // Blanks do not end a completion word: phrases have several words.
+    rl_basic_word_break_characters = kCompletionWordBreaks;
     rl_completer_word_break_characters = const_cast<char*>(kCompletionWordBreaks);
     rl_attempted_completion_function = completeQuestion;
     stifle_history(kHistoryLength);

@@ -13,6 +13,12 @@ namespace guard {
 
 namespace {
 
+void putText(LineReceiver& receiver, std::string_view text) { receiver.Text(text.data(), text.data() + text.size()); }
+
+} // namespace
+
+namespace {
+
 std::string angled(const char* typeName)
 {
     if (!typeName || !*typeName)
@@ -240,7 +246,7 @@ bool explainQuestion(std::string_view question, GuardReceiver& receiver, Express
         writeExplanation(receiver.evaluator().root(), out);
         return true;
     }
-    out.Text("E: ", "E: " + 3);
+    putText(out, "E: ");
     writeEscaped(out, messages.message());
     out.LineEnd(0, 0);
     return false;

@@ -38,6 +38,8 @@ std::size_t utf8Length(const unsigned char* at, const unsigned char* end)
     return length;
 }
 
+void put(DataReceiver& out, std::string_view text) { out.Receive(text.data(), text.data() + text.size()); }
+
 void writeUnicodeEscape(DataReceiver& out, unsigned char byte)
 {
     const char escape[6] = {'\\', 'u', '0', '0', kLowercaseHexDigits[byte >> 4], kLowercaseHexDigits[byte & 15]};
@@ -48,7 +50,7 @@ void writeUnicodeEscape(DataReceiver& out, unsigned char byte)
 
 void writeJsonString(DataReceiver& out, std::string_view bytes)
 {
-    out.Receive("\"", "\"" + 1);
+    put(out, "\"");
     auto* at = reinterpret_cast<const unsigned char*>(bytes.data());
     auto* end = at + bytes.size();
     const unsigned char* run = at;
@@ -70,17 +72,17 @@ void writeJsonString(DataReceiver& out, std::string_view bytes)
         }
         flushRun();
         switch (byte) {
-        case '"': out.Receive("\\\"", "\\\"" + 2); break;
-        case '\\': out.Receive("\\\\", "\\\\" + 2); break;
-        case '\n': out.Receive("\\n", "\\n" + 2); break;
-        case '\t': out.Receive("\\t", "\\t" + 2); break;
-        case '\r': out.Receive("\\r", "\\r" + 2); break;
+        case '"': put(out, "\\\""); break;
+        case '\\': put(out, "\\\\"); break;
+        case '\n': put(out, "\\n"); break;
+        case '\t': put(out, "\\t"); break;
+        case '\r': put(out, "\\r"); break;
         default: writeUnicodeEscape(out, byte); break;
         }
         run = ++at;
     }
     flushRun();
-    out.Receive("\"", "\"" + 1);
+    put(out, "\"");
 }
 
 } // namespace guard

@@ -11,6 +11,12 @@
 
 namespace guard {
 
+namespace {
+
+void putText(LineReceiver& receiver, std::string_view text) { receiver.Text(text.data(), text.data() + text.size()); }
+
+} // namespace
+
 // Passes a question's lines to the asker and counts the questions that end
 // with an error.
 class Session::FailureCounter final : public LineReceiver {
@@ -35,7 +41,8 @@ Session::Session(SessionStyle style) : style_(style)
 {
     context_.fillFunctionTables(true);
     context_.setTimeout(style.timeoutMicroseconds);
-    context_.setSlowNotice(true);
+    // The "still running" line is for a person watching: only on a terminal.
+    context_.setSlowNotice(::isatty(2));
     if (style.json)
         writer_ = std::make_unique<JsonAnswers>(sink_);
     else
@@ -86,7 +93,7 @@ void Session::setTimes(bool on)
 void Session::ask(std::string_view question)
 {
     if (!style_.json && !style_.interactive)
-        lines_.Text("Q: ", "Q: " + 3);
+        putText(lines_, "Q: ");
     FailureCounter counter(*asker_, failures_);
     counter.Start(0);
     // Line ends fold into one space each, as in a question file.
@@ -99,7 +106,7 @@ void Session::ask(std::string_view question)
             counter.Text(question.data() + from, question.data() + end);
         if (end == question.size())
             break;
-        counter.Text(" ", " " + 1);
+        putText(counter, " ");
         from = end + 1;
     }
     counter.Finish(0);
@@ -140,7 +147,7 @@ void Session::explain(std::string_view question)
 {
     bool echo = !style_.interactive;
     if (echo) {
-        lines_.Text("Q: ", "Q: " + 3);
+        putText(lines_, "Q: ");
         lines_.Text(question.data(), question.data() + question.size());
         lines_.LineEnd(0, 0);
     }

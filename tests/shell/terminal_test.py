@@ -23,13 +23,13 @@ class Terminal(unittest.TestCase):
         self.state = tempfile.TemporaryDirectory()
         self.start()
 
-    def start(self):
+    def start(self, colour=False):
         # A server of its own for every start: no race with one shutting down.
         Terminal.runs += 1
         self.socket = "guard-shell-test-%d-%d" % (os.getpid(), Terminal.runs)
         self.session = "shell"
-        command = ("env XDG_STATE_HOME=%s NO_COLOR=1 ASAN_OPTIONS=detect_leaks=0 %s; echo EXIT=$?; sleep 30"
-                   % (self.state.name, SHELL))
+        command = ("env %s XDG_STATE_HOME=%s ASAN_OPTIONS=detect_leaks=0 %s; echo EXIT=$?; sleep 30"
+                   % ("-u NO_COLOR" if colour else "NO_COLOR=1", self.state.name, SHELL))
         self.tmux("new-session", "-d", "-s", self.session, "-x", "150", "-y", "50", command)
         self.wait_for("guard>")
 
@@ -157,8 +157,29 @@ class Terminal(unittest.TestCase):
         self.keys("Enter")
         self.wait_for("binary operator +: integer, singular  row: <integer> + <integer>: <integer>")
 
+    def test_colour_on_a_terminal_unless_no_color(self):
+        self.type("1")
+        self.keys("Enter")
+        self.wait_for("A: 1")
+        self.assertNotIn("\x1b[32m", self.tmux("capture-pane", "-p", "-e", "-t", self.session).stdout)
+        self.tmux("kill-server")
+        self.start(colour=True)
+        self.type("1")
+        self.keys("Enter")
+        self.type("x of 1")
+        self.keys("Enter")
+        self.wait_for("E: ")
+        coloured = self.tmux("capture-pane", "-p", "-e", "-t", self.session).stdout
+        self.assertIn("\x1b[32mA: 1", coloured)
+        self.assertIn("\x1b[31mE: ", coloured)
+
     def test_ctrl_d_and_quit_leave(self):
         self.keys("C-d")
+        self.wait_for("EXIT=0")
+        self.tmux("kill-server")
+        self.start()
+        self.type(".quit")
+        self.keys("Enter")
         self.wait_for("EXIT=0")
 
 

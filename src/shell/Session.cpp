@@ -143,12 +143,17 @@ bool Session::pushDescriptorLines(int descriptor, LineReceiver& receiver)
     return true;
 }
 
-void Session::explain(std::string_view question)
+void Session::explain(std::string_view text)
 {
+    // Line ends fold into spaces, as ask() folds them.
+    std::string question(text);
+    for (char& c : question)
+        if (c == '\r' || c == '\n')
+            c = ' ';
     bool echo = !style_.interactive;
     if (echo) {
         putText(lines_, "Q: ");
-        lines_.Text(question.data(), question.data() + question.size());
+        putText(lines_, question);
         lines_.LineEnd(0, 0);
     }
     if (!explainQuestion(question, *receiver_, messages_, lines_))

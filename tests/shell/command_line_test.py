@@ -246,6 +246,15 @@ class Explain(unittest.TestCase):
                                                  "<integer> = <integer>: <boolean>") for l in lines))
         self.assertTrue(any(l.strip() == "left: it: integer, singular" for l in lines))
 
+    def test_questions_of_a_file(self):
+        code, out, _ = run("--explain", stdin=b"comment\nQ: 2 *\n  3\nA: 6\nQ: \"a\" as string\n")
+        self.assertEqual(code, 0)
+        self.assertEqual(out.decode(), "Q: 2 * 3\nbinary operator *: integer, singular  row: <integer> * <integer>: "
+                                       "<integer>\n  left: integer 2: integer, singular\n"
+                                       "  right: integer 3: integer, singular\n\n"
+                                       "Q: \"a\" as string\ncast \"string\": string, singular  row: "
+                                       "<string> as string: <string>\n  string \"a\": string, singular\n\n")
+
     def test_casts_and_failures(self):
         code, out, _ = run("--explain", "-e", "5 as string", "-e", "1 + \"a\"")
         self.assertEqual(code, 1)

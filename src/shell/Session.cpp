@@ -6,6 +6,7 @@
 #include "driver/Questioner.h"
 #include "pipeline/IgnoreLineReceiver.h"
 #include "pipeline/LineMaker.h"
+#include "registry/InspectorRegistry.h"
 #include "shell/Explainer.h"
 #include "shell/JsonAnswers.h"
 
@@ -40,6 +41,9 @@ private:
 Session::Session(SessionStyle style) : style_(style)
 {
     context_.fillFunctionTables(true);
+    // The registry is built now rather than inside the first question, so
+    // that its time is the question's own, like every later one's.
+    InspectorRegistry::get();
     context_.setTimeout(style.timeoutMicroseconds);
     // The "still running" line is for a person watching: only on a terminal.
     context_.setSlowNotice(::isatty(2));

@@ -209,6 +209,12 @@ class Budgets(unittest.TestCase):
         self.assertIn(b"E: Time limit of 300 ms reached: the question was stopped.\n", out)
         self.assertTrue(out.endswith(b"Q: 1+1\nA: 2\n\n"))
 
+    def test_no_still_running_line_when_standard_error_is_not_a_terminal(self):
+        code, out, err = run("--timeout", "1500ms", "-e", "number of integers in (1, %s)" % BIG)
+        self.assertEqual(code, 1)
+        self.assertIn(b"E: Time limit of 1500 ms reached", out)
+        self.assertEqual(err, b"")
+
     def test_a_timeout_inside_a_whose_filter(self):
         code, out, _ = run("--timeout=0.2s", "-e", "exists (integers in (1, %s)) whose (it < 0)" % BIG)
         self.assertEqual(code, 1)

@@ -2,13 +2,16 @@
 
 #include <cstdio>
 
+#include "crypto/CryptoInitialization.h"
 #include "driver/CommandLine.h"
 #include "driver/ComplianceMode.h"
 #include "driver/EvalContext.h"
 #include "driver/ExceptionGuard.h"
-#include "driver/ProcessSetUp.h"
 #include "driver/QuestionAndAnswerMode.h"
+#include "platform/ExecutableLocation.h"
 #include "platform/FileLocation.h"
+#include "platform/ModuleTable.h"
+#include "platform/ProcessLocations.h"
 
 namespace guard {
 
@@ -27,6 +30,22 @@ void printUsage(const char* program)
     std::fprintf(stderr, "       Types = output expression types\n");
     std::fprintf(stderr, "       Times = output evaluation time in microseconds\n");
 }
+
+} // namespace
+
+// Records the program's module and the locations beside the executable, and
+// prepares the cryptographic module. Returns false when that cannot be used.
+bool prepareProcess()
+{
+    Platform::processModules().Add("HostApplication", Platform::hostApplicationModule());
+    FileLocation directory = Platform::executableDirectory();
+    Platform::setLibLocation(directory.Join("ArdoLib"));
+    Platform::setStorageLocation(directory);
+    FileLocation masthead = directory.Join("ActionSite.aqzm");
+    return InitializeCrypto(masthead);
+}
+
+namespace {
 
 int runMode(const CommandLineOptions& options, const FileLocation& source, const FileLocation& destination)
 {

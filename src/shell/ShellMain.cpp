@@ -8,7 +8,7 @@
 #include <cstring>
 #include <exception>
 
-#include "driver/ProcessSetUp.h"
+#include "driver/Main.h"
 #include "shell/InteractiveShell.h"
 #include "shell/Session.h"
 #include "shell/ShellOptions.h"

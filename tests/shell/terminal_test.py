@@ -15,7 +15,7 @@ BIG = "9223372036854775807"
 
 
 
-@unittest.skipUnless(shutil.which("tmux"), "tmux is needed (scripts/install-deps --shell-tests)")
+@unittest.skipUnless(shutil.which("tmux"), "tmux is needed (scripts/install-deps installs it)")
 class Terminal(unittest.TestCase):
     runs = 0
 

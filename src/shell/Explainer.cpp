@@ -208,7 +208,9 @@ private:
         case NodeKind::Tuple: {
             auto* t = static_cast<const TupleExpression*>(e);
             node(t->firstElement, depth, "first:");
-            node(t->rest, depth, "rest:");
+            // The world value that ends every tuple says nothing.
+            if (t->rest && t->rest->kind != NodeKind::World)
+                node(t->rest, depth, "rest:");
             break;
         }
         case NodeKind::Whose: {

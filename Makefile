@@ -60,6 +60,12 @@ bench:
 	@build/bench/bench/guard_bench $(BENCH_FLAGS)
 	@GUARD=build/bench/guard bench/compare.sh
 
+# The Debian package of the release programs: guard, guard-shell and the
+# manual page (build/release/guard_<version>_amd64.deb).
+.PHONY: package
+package: release
+	@cd build/release && cpack >/dev/null && ls "$$PWD"/guard_*.deb
+
 clean:
 	rm -rf build
 

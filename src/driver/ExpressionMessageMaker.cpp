@@ -24,6 +24,14 @@ void ExpressionMessageMaker::appendDecimal(std::uint64_t value)
     append(std::string_view(at, std::size_t(digits + sizeof digits - at)));
 }
 
+void ExpressionMessageMaker::describeAnswerLimit(std::uint64_t limit)
+{
+    clear();
+    append("Answer limit reached: stopped after ");
+    appendDecimal(limit);
+    append(limit == 1 ? " answer." : " answers.");
+}
+
 void ExpressionMessageMaker::describeExpressionFailure()
 {
     try {

@@ -41,6 +41,8 @@ public:
     // passes out unchanged.
     virtual void describeExpressionFailure();
     virtual void describeConversionFailure();
+    // A question stopped because it had a value beyond `limit` answers.
+    virtual void describeAnswerLimit(std::uint64_t limit);
 
 protected:
     void append(std::string_view text);

@@ -37,6 +37,9 @@ public:
     // The name of the type of the expression as parsed.
     std::string_view typeName() const;
 
+    // The evaluator, for callers that look at the bound tree.
+    const GuardEvaluator& evaluator() const { return evaluator_; }
+
     bool ok() const { return ok_; }
     bool started() const { return started_; }
 

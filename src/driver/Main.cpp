@@ -31,6 +31,8 @@ void printUsage(const char* program)
     std::fprintf(stderr, "       Times = output evaluation time in microseconds\n");
 }
 
+} // namespace
+
 // Records the program's module and the locations beside the executable, and
 // prepares the cryptographic module. Returns false when that cannot be used.
 bool prepareProcess()
@@ -42,6 +44,8 @@ bool prepareProcess()
     FileLocation masthead = directory.Join("ActionSite.aqzm");
     return InitializeCrypto(masthead);
 }
+
+namespace {
 
 int runMode(const CommandLineOptions& options, const FileLocation& source, const FileLocation& destination)
 {

@@ -1,14 +1,18 @@
 #include "driver/QuestionAsker.h"
 
-#include <charconv>
-
-#include "driver/AnswerEscaping.h"
+#include "pipeline/IgnoreLineReceiver.h"
 
 namespace guard {
 
 QuestionAsker::QuestionAsker(LineReceiver& output, GuardReceiver& receiver, ExpressionMessageMaker& messages,
                              QuestionOptions options)
-    : output_(output), receiver_(receiver), messages_(messages), options_(options)
+    : lines_(output), writer_(lines_), receiver_(receiver), messages_(messages), options_(options)
+{
+}
+
+QuestionAsker::QuestionAsker(AnswerBlockWriter& writer, GuardReceiver& receiver, ExpressionMessageMaker& messages,
+                             QuestionOptions options)
+    : lines_(IgnoreLineReceiver::Shared()), writer_(writer), receiver_(receiver), messages_(messages), options_(options)
 {
 }
 
@@ -35,33 +39,21 @@ void QuestionAsker::Text(const char* begin, const char* end)
         messages_.describeUnderstandingFailure();
     }
     if (echo_)
-        output_.Text(begin, end);
+        writer_.questionText(std::string_view(begin, std::size_t(end - begin)));
 }
 
 void QuestionAsker::LineEnd(std::uint64_t, std::uint64_t) { }
 
-void QuestionAsker::writeLine(std::string_view header, std::string_view text, bool escaped)
-{
-    output_.Text(header.data(), header.data() + header.size());
-    if (escaped)
-        writeEscaped(output_, text);
-    else if (!text.empty())
-        output_.Text(text.data(), text.data() + text.size());
-    output_.LineEnd(0, 0);
-}
-
-void QuestionAsker::writeMessageLine()
+void QuestionAsker::writeMessage()
 {
     if (options_.showErrors)
-        writeLine("E: ", messages_.message(), true);
+        writer_.error(messages_.message());
 }
-
-void QuestionAsker::writeEmptyLine() { output_.LineEnd(0, 0); }
 
 void QuestionAsker::Finish(std::uint64_t)
 {
     if (echo_)
-        output_.LineEnd(0, 0);
+        writer_.questionEnd();
     try {
         receiver_.Finish();
     } catch (...) {
@@ -72,8 +64,8 @@ void QuestionAsker::Finish(std::uint64_t)
         return;
     if (!receiver_.ok()) {
         failed_ = true;
-        writeMessageLine();
-        writeEmptyLine();
+        writeMessage();
+        writer_.blockEnd();
         return;
     }
     try {
@@ -91,41 +83,50 @@ void QuestionAsker::Finish(std::uint64_t)
         }
     }
     if (failed_) {
-        writeMessageLine();
-        writeEmptyLine();
+        writeMessage();
+        writer_.blockEnd();
         return;
     }
     if (!receiver_.started())
         return;
-    writeResults();
-    if (options_.times) {
-        char digits[24];
-        auto [end, error] = std::to_chars(digits, digits + sizeof digits, stopwatch_.microseconds());
-        writeLine("T: ", std::string_view(digits, std::size_t(end - digits)), false);
-    }
+    if (options_.evaluate)
+        writeResults();
+    writeTrailer();
+}
+
+void QuestionAsker::writeTrailer()
+{
+    if (options_.times)
+        writer_.time(stopwatch_.microseconds());
     if (options_.types)
-        writeLine("I: ", receiver_.typeName(), false);
-    writeEmptyLine();
+        writer_.type(receiver_.typeName());
+    writer_.blockEnd();
 }
 
 // Only the evaluation is guarded: a failure to write the answers ends the run.
 void QuestionAsker::writeResults()
 {
-    bool first = true;
+    std::uint64_t count = 0;
     for (;;) {
         const String* result = nullptr;
         try {
-            result = first ? receiver_.firstResult() : receiver_.nextResult();
+            result = count == 0 ? receiver_.firstResult() : receiver_.nextResult();
         } catch (...) {
             failed_ = true;
             messages_.describeEvaluationFailure();
-            writeMessageLine();
+            writeMessage();
             return;
         }
         if (!result)
             return;
-        writeLine("A: ", result->view(), true);
-        first = false;
+        if (options_.maxAnswers != 0 && count == options_.maxAnswers) {
+            failed_ = true;
+            messages_.describeAnswerLimit(options_.maxAnswers);
+            writeMessage();
+            return;
+        }
+        writer_.answer(result->view());
+        ++count;
     }
 }
 

@@ -1,0 +1,3 @@
+#include "shell/ShellMain.h"
+
+int main(int argc, char** argv) { return guard::shellMain(argc, argv); }

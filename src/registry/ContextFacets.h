@@ -66,6 +66,8 @@ public:
     virtual ~CryptoInspectorContext() = default;
     // The SHA-1 digest of `bytes` as 40 lowercase hexadecimal digits.
     virtual void sha1(std::string_view bytes, char (&digits)[40]) = 0;
+};
+
 // Certificates of the cryptographic library, passed as opaque pointers to
 // the library's own objects.
 class CertificateInspectorContext {

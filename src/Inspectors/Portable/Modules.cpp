@@ -2,6 +2,7 @@
 // version data of their files ("version string", "name", "version").
 #include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 
 #include "Inspectors/Portable/Versions/WindowsVersion.h"
@@ -12,9 +13,11 @@
 
 namespace guard {
 
-// A module handle as the host's module table hands it out.
+// A module as a 4-byte reference: its place in the host's module table.
+// Entries of the table never move, so the place names the same module for
+// the whole run; the handle is fetched again when the module's file is read.
 struct Module {
-    void* handle;
+    std::uint32_t index;
 };
 
 template <>
@@ -29,13 +32,30 @@ namespace {
 // lookup the host left out means no module.
 InspectorLibraryContext& library() { return contextAs<InspectorLibraryContext>(); }
 
+// The table's handle of `module`, or null when the table has none there.
+void* handleOf(const Module& module)
+{
+    auto at = library().moduleAt;
+    return at ? at(module.index) : nullptr;
+}
+
+// The first entry named `name` (the table's own lookup), given by its place:
+// the entries are walked until one holds the handle the lookup found.
 std::optional<Module> moduleNamed(const String& name)
 {
-    auto find = library().findModule;
-    if (!find)
+    InspectorLibraryContext& table = library();
+    if (!table.findModule || !table.moduleAt)
         return std::nullopt;
-    if (void* handle = find(name.view()))
-        return Module{handle};
+    void* handle = table.findModule(name.view());
+    if (!handle)
+        return std::nullopt;
+    for (std::uint32_t index = 0; index != UINT32_MAX; ++index) {
+        void* entry = table.moduleAt(index);
+        if (!entry)
+            break;
+        if (entry == handle)
+            return Module{index};
+    }
     return std::nullopt;
 }
 
@@ -52,22 +72,23 @@ public:
         auto at = library().moduleAt;
         if (!at)
             return false;
-        void* handle = at(index_);
-        if (!handle)
+        if (index_ == UINT32_MAX || !at(index_))
             return false;
+        out = Module{index_};
         ++index_;
-        out = Module{handle};
         return true;
     }
 
 private:
-    std::size_t index_ = 0;
+    std::uint32_t index_ = 0;
 };
 
 std::optional<String> versionStringOf(std::string_view key, const Module& module)
 {
-    std::optional<std::string_view> text =
-        Platform::moduleVersionString(module.handle, Platform::kEnglishUnicodeBlock, key);
+    void* handle = handleOf(module);
+    if (!handle)
+        return std::nullopt;
+    std::optional<std::string_view> text = Platform::moduleVersionString(handle, Platform::kEnglishUnicodeBlock, key);
     if (!text)
         return std::nullopt;
     return String(text->data(), std::uint32_t(text->size()));

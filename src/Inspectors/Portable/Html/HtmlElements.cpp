@@ -54,11 +54,12 @@ Html keyedElementOfHtml(const String& attributes, const Html& content)
     return htmlElement(staticString<Tag>(), attributes, content);
 }
 
-// The four rows of the element `Tag`, under the phrase `Phrase`.
-template <const char* Phrase, const char* Tag = Phrase>
+// The four rows of the element `Tag`, under the phrase of the same name.
+template <const char* Tag>
 constexpr auto elementRows()
 {
-    constexpr const char* plural = Plural<Phrase>::text.data();
+    constexpr const char* Phrase = Tag;
+    constexpr const char* plural = Plural<Tag>::text.data();
     return std::array{
         property<Shape::Of, elementOfString<Tag>>(Phrase, plural),
         property<Shape::Of, elementOfHtml<Tag>>(Phrase, plural),
@@ -163,15 +164,15 @@ constexpr char kHtml[] = "html", kHead[] = "head", kTitle[] = "title", kMeta[] =
                kP[] = "p", kPre[] = "pre", kIns[] = "ins", kDel[] = "del", kUl[] = "ul", kOl[] = "ol",
                kTable[] = "table", kCaption[] = "caption", kThead[] = "thead", kTfoot[] = "tfoot", kTbody[] = "tbody",
                kColgroup[] = "colgroup", kCol[] = "col", kTr[] = "tr", kTh[] = "th", kTd[] = "td", kAnchor[] = "anchor",
-               kA[] = "a", kLink[] = "link", kBase[] = "base", kTt[] = "tt", kItalic[] = "italic", kI[] = "i",
-               kB[] = "b", kBig[] = "big", kSmall[] = "small", kBr[] = "br", kHr[] = "hr", kDl[] = "dl",
-               kUnorderedList[] = "unordered list", kOrderedList[] = "ordered list",
-               kDefinitionList[] = "definition list";
+               kLink[] = "link", kBase[] = "base", kTt[] = "tt", kItalic[] = "italic", kB[] = "b", kBig[] = "big",
+               kSmall[] = "small", kBr[] = "br", kHr[] = "hr", kDl[] = "dl", kUnorderedList[] = "unordered list",
+               kOrderedList[] = "ordered list", kDefinitionList[] = "definition list";
 
 } // namespace
 
-// The phrases "anchor" and "italic" (the article "a" and the word "i" would
-// not read as phrases) write the elements <a> and <i>.
+// Every phrase is its element's name, "anchor" and "italic" included: the
+// element inspectors write the name they are called by, so "anchor of X" is
+// an <anchor> element (html tag "a" of X writes <a>).
 GUARD_INSPECTOR_ARRAY(joinRows(elementRows<kHtml>(), elementRows<kHead>(), elementRows<kTitle>(), elementRows<kMeta>(),
                                elementRows<kBody>(), elementRows<kDiv>(), elementRows<kSpan>(), elementRows<kAddress>(),
                                elementRows<kH1>(), elementRows<kH2>(), elementRows<kH3>(), elementRows<kH4>(),
@@ -185,9 +186,8 @@ GUARD_INSPECTOR_ARRAY(joinRows(elementRows<kHtml>(), elementRows<kHead>(), eleme
 GUARD_INSPECTOR_ARRAY(joinRows(elementRows<kTable>(), elementRows<kCaption>(), elementRows<kThead>(),
                                elementRows<kTfoot>(), elementRows<kTbody>(), elementRows<kColgroup>(),
                                elementRows<kCol>(), elementRows<kTr>(), elementRows<kTh>(), elementRows<kTd>(),
-                               elementRows<kAnchor, kA>(), elementRows<kLink>(), elementRows<kBase>(),
-                               elementRows<kTt>(), elementRows<kItalic, kI>(), elementRows<kB>(), elementRows<kBig>(),
-                               elementRows<kSmall>()))
+                               elementRows<kAnchor>(), elementRows<kLink>(), elementRows<kBase>(), elementRows<kTt>(),
+                               elementRows<kItalic>(), elementRows<kB>(), elementRows<kBig>(), elementRows<kSmall>()))
 GUARD_INSPECTOR_ARRAY(joinRows(emptyElementRows<kBr>(), emptyElementRows<kHr>()))
 GUARD_INSPECTOR_ARRAY(joinRows(listRows<kUnorderedList, kUl, kLi, kLi>(), listRows<kOrderedList, kOl, kLi, kLi>(),
                                listRows<kDefinitionList, kDl, kDt, kDd>()))

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "support/ChunkedInput.h"
-#include "GuardTokenRecorder.h"
+#include "support/GuardTokenRecorder.h"
 #include "guard/lexer/GuardLexer.h"
 #include "pipeline/DataOverflow.h"
 

@@ -10,32 +10,13 @@
 #include "pipeline/LineFlattener.h"
 #include "pipeline/StringReceiver.h"
 #include "platform/FileIOError.h"
+#include "support/RecordingDataReceiver.h"
 #include "support/RecordingLineReceiver.h"
 #include "support/TempDirectory.h"
 
 namespace guard {
 
 namespace {
-
-// Collects what it gets and, optionally, runs an action on the first Receive.
-class CollectingReceiver : public DataReceiver {
-public:
-    void Start() override { log += "S"; }
-    void Receive(const char* begin, const char* end) override
-    {
-        log += "R";
-        bytes.append(begin, end);
-        if (onFirstReceive) {
-            auto action = onFirstReceive;
-            onFirstReceive = nullptr;
-            action();
-        }
-    }
-    void Finish() override { log += "F"; }
-    std::string log;
-    std::string bytes;
-    std::function<void()> onFirstReceive;
-};
 
 std::string pattern(std::size_t size)
 {
@@ -63,9 +44,9 @@ TEST(FileReadingLoop, PushesTheWholeFileInBufferSizedChunks)
         {4096, 20000, ""},
     };
     for (const Case& c : cases) {
-        CollectingReceiver receiver;
+        RecordingDataReceiver receiver;
         pushFile(file, receiver, c.bufferSize, c.start);
-        EXPECT_EQ(receiver.log, "S" + c.chunks + "F") << c.bufferSize << " from " << c.start;
+        EXPECT_EQ(receiver.calls, "S" + c.chunks + "F") << c.bufferSize << " from " << c.start;
         EXPECT_EQ(receiver.bytes, c.start < content.size() ? content.substr(c.start) : "");
     }
 }
@@ -74,18 +55,18 @@ TEST(FileReadingLoop, FileThatShrinksWhileReadIsAnError)
 {
     TempDirectory temp;
     std::string path = temp.Write("data", pattern(100));
-    CollectingReceiver receiver;
+    RecordingDataReceiver receiver;
     receiver.onFirstReceive = [&] { ASSERT_EQ(::truncate(path.c_str(), 10), 0); };
     EXPECT_THROW(pushFile(FileLocation(path), receiver, 16), FileReadingLoopEndOfFileError);
-    EXPECT_EQ(receiver.log, "SR");
+    EXPECT_EQ(receiver.calls, "SR");
 }
 
 TEST(FileReadingLoop, MissingFileStartsNothing)
 {
     TempDirectory temp;
-    CollectingReceiver receiver;
+    RecordingDataReceiver receiver;
     EXPECT_THROW(pushFile(FileLocation(temp / "absent"), receiver), FileNotFoundError);
-    EXPECT_EQ(receiver.log, "");
+    EXPECT_EQ(receiver.calls, "");
 }
 
 TEST(FileReadingLoop, LineFormPutsALineMakerInFront)

@@ -6,6 +6,7 @@
 #include "pipeline/BufferFiller.h"
 #include "pipeline/DataFilterer.h"
 #include "pipeline/DataOverflow.h"
+#include "support/RecordingDataReceiver.h"
 
 namespace guard {
 
@@ -48,21 +49,6 @@ public:
     bool IsDrained() override { return false; }
 };
 
-// Records the size of each piece and all the bytes it is given.
-class PieceRecorder final : public DataReceiver {
-public:
-    void Start() override { log += "S"; }
-    void Receive(const char* begin, const char* end) override
-    {
-        pieces.push_back(static_cast<std::size_t>(end - begin));
-        bytes.append(begin, end);
-    }
-    void Finish() override { log += "F"; }
-    std::vector<std::size_t> pieces;
-    std::string bytes;
-    std::string log;
-};
-
 std::string pattern(std::size_t size)
 {
     std::string bytes(size, '\0');
@@ -90,14 +76,14 @@ TEST(DataFilterer, PushesPiecesOfAtMost1024Bytes)
         DataFilter copying;
         DoublingFilter doubling;
         DataFilter& filter = c.doubling ? static_cast<DataFilter&>(doubling) : copying;
-        PieceRecorder recorder;
+        RecordingDataReceiver recorder;
         DataFilterer filterer(recorder, filter);
         std::string input = pattern(c.size);
         filterer.Start();
         filterer.Receive(input.data(), input.data() + input.size());
         filterer.Finish();
         EXPECT_EQ(recorder.pieces, c.pieces) << c.size;
-        EXPECT_EQ(recorder.log, "SF");
+        EXPECT_EQ(recorder.calls, "S" + std::string(recorder.pieces.size(), 'R') + "F");
         std::string expected;
         for (char byte : input)
             expected.append(c.doubling ? 2 : 1, byte);
@@ -108,7 +94,7 @@ TEST(DataFilterer, PushesPiecesOfAtMost1024Bytes)
 TEST(DataFilterer, FinishDrainsTheFilterBeforeFinishingDownstream)
 {
     HoldingFilter filter;
-    PieceRecorder recorder;
+    RecordingDataReceiver recorder;
     DataFilterer filterer(recorder, filter);
     std::string input = pattern(2100);
     filterer.Start();
@@ -117,13 +103,13 @@ TEST(DataFilterer, FinishDrainsTheFilterBeforeFinishingDownstream)
     filterer.Finish();
     EXPECT_EQ(recorder.pieces, (std::vector<std::size_t>{1024, 1024, 52}));
     EXPECT_EQ(recorder.bytes, std::string(2100, '#'));
-    EXPECT_EQ(recorder.log, "SF");
+    EXPECT_EQ(recorder.calls, "S" + std::string(recorder.pieces.size(), 'R') + "F");
 }
 
 TEST(DataFilterer, StuckFilterIsReported)
 {
     StuckFilter filter;
-    PieceRecorder recorder;
+    RecordingDataReceiver recorder;
     DataFilterer filterer(recorder, filter);
     EXPECT_THROW(filterer.Receive("x", "x" + 1), DataFilterStalled);
     EXPECT_THROW(filterer.Finish(), DataFilterStalled);

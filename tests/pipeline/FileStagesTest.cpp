@@ -13,6 +13,7 @@
 #include "support/RecordingDataReceiver.h"
 #include "support/RecordingLineReceiver.h"
 #include "support/TempDirectory.h"
+#include "support/TextPieces.h"
 
 namespace guard {
 
@@ -100,9 +101,9 @@ TEST(FileDataSink, WritesFromItsStartPositionAndFlushesAtFinish)
     FileDataSink sink(file, 3);
     LineFlattener flattener(sink, "\r\n");
     flattener.Start(0);
-    flattener.Text("ab", "ab" + 2);
+    lineText(flattener, "ab");
     flattener.LineEnd(0, 0);
-    flattener.Text("c", "c" + 1);
+    lineText(flattener, "c");
     EXPECT_EQ(sink.Position(), 8u);
     flattener.Finish(0);
     file.Close();
@@ -119,7 +120,7 @@ TEST(FileDataSink, WritesWhatItHoldsWhenDestroyedUnfinished)
     {
         FileDataSink sink(file);
         sink.Start();
-        sink.Receive("answers so far", "answers so far" + 14);
+        receiveText(sink, "answers so far");
     }
     file.Close();
     EXPECT_EQ(TempDirectory::Read(path), "answers so far");

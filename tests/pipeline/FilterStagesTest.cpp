@@ -7,6 +7,7 @@
 #include "pipeline/DataFilterer.h"
 #include "pipeline/DataOverflow.h"
 #include "support/RecordingDataReceiver.h"
+#include "support/TextPieces.h"
 
 namespace guard {
 
@@ -111,32 +112,32 @@ TEST(DataFilterer, StuckFilterIsReported)
     StuckFilter filter;
     RecordingDataReceiver recorder;
     DataFilterer filterer(recorder, filter);
-    EXPECT_THROW(filterer.Receive("x", "x" + 1), DataFilterStalled);
+    EXPECT_THROW(receiveText(filterer, "x"), DataFilterStalled);
     EXPECT_THROW(filterer.Finish(), DataFilterStalled);
 }
 
 TEST(BufferFiller, FillsTheBufferThroughTheFilter)
 {
     BufferFiller unattached;
-    EXPECT_THROW(unattached.Receive("a", "a" + 1), NullBufferFiller);
+    EXPECT_THROW(receiveText(unattached, "a"), NullBufferFiller);
 
     char buffer[8];
     DoublingFilter filter;
     BufferFiller filler(filter, buffer, buffer + sizeof buffer);
     filler.Start();
-    filler.Receive("ab", "ab" + 2);
-    filler.Receive("c", "c" + 1);
+    receiveText(filler, "ab");
+    receiveText(filler, "c");
     EXPECT_EQ(std::string(filler.BufferStart(), filler.Cursor()), "aabbcc");
 
     filler.Start();
     EXPECT_EQ(filler.Filled(), 0u);
-    filler.Receive("wxyz", "wxyz" + 4);
+    receiveText(filler, "wxyz");
     EXPECT_EQ(std::string(filler.BufferStart(), filler.Cursor()), "wwxxyyzz");
-    EXPECT_THROW(filler.Receive("!", "!" + 1), DataOverflow);
+    EXPECT_THROW(receiveText(filler, "!"), DataOverflow);
 
     filler.Finish();
     EXPECT_EQ(filler.Filled(), 8u);
-    EXPECT_THROW(filler.Receive("a", "a" + 1), NullBufferFiller);
+    EXPECT_THROW(receiveText(filler, "a"), NullBufferFiller);
 }
 
 TEST(BufferFiller, InputThatDoesNotFitOverflows)
@@ -145,7 +146,7 @@ TEST(BufferFiller, InputThatDoesNotFitOverflows)
     DataFilter copying;
     BufferFiller filler(copying, buffer, buffer + sizeof buffer);
     filler.Start();
-    EXPECT_THROW(filler.Receive("abcdef", "abcdef" + 6), DataOverflow);
+    EXPECT_THROW(receiveText(filler, "abcdef"), DataOverflow);
     EXPECT_EQ(std::string(filler.BufferStart(), filler.Cursor()), "abcd");
 }
 

@@ -7,6 +7,7 @@
 #include "pipeline/StageNotAttached.h"
 #include "pipeline/StringReceiver.h"
 #include "support/RecordingDataReceiver.h"
+#include "support/TextPieces.h"
 
 namespace guard {
 
@@ -39,7 +40,7 @@ TEST(LineFlattener, FinishDetachesFromDownstream)
     RecordingDataReceiver counter;
     LineFlattener flattener(counter, "\r\n");
     flattener.Start(0);
-    flattener.Text("x", "x" + 1);
+    lineText(flattener, "x");
     flattener.LineEnd(0, 0);
     flattener.Finish(0);
     EXPECT_EQ(counter.count('S'), 1);

@@ -22,7 +22,7 @@ void BM_LexAndParse(benchmark::State& state)
     for (auto _ : state)
         benchmark::DoNotOptimize(frontEnd.parse(text));
     state.SetLabel(std::string(text));
-    state.SetBytesProcessed(std::int64_t(state.iterations() * text.size()));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_LexAndParse)->DenseRange(0, kSmallExpressionCount - 1);

@@ -68,7 +68,7 @@ void BM_QuestionPipeline(benchmark::State& state)
     if (output.find("E: ") != std::string::npos)
         state.SkipWithError("a question failed");
     state.SetItemsProcessed(state.iterations() * questions);
-    state.SetBytesProcessed(std::int64_t(state.iterations() * input.size()));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(input.size()));
 }
 BENCHMARK(BM_QuestionPipeline)->Arg(10000)->Unit(benchmark::kMillisecond);
 

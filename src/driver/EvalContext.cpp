@@ -71,8 +71,8 @@ void EvalContext::fillFunctionTables(bool)
     lastChange = noProcessTable;
 
     lookupCustomSite = noCustomSite;
-    findModule = [](std::string_view name) { return Platform::processModules().Find(name); };
-    moduleAt = [](std::size_t index) { return Platform::processModules().At(index); };
+    findModule = [](std::string_view name) { return Platform::processModules().find(name); };
+    moduleAt = [](std::size_t index) { return Platform::processModules().at(index); };
 }
 
 } // namespace guard

@@ -37,7 +37,7 @@ void printUsage(const char* program)
 // prepares the cryptographic module. Returns false when that cannot be used.
 bool prepareProcess()
 {
-    Platform::processModules().Add("HostApplication", Platform::hostApplicationModule());
+    Platform::processModules().add("HostApplication", Platform::hostApplicationModule());
     FileLocation directory = Platform::executableDirectory();
     Platform::setLibLocation(directory.Join("ArdoLib"));
     Platform::setStorageLocation(directory);

@@ -20,36 +20,36 @@ public:
     // What has been written so far.
     const char* begin() const noexcept { return begin_; }
     const char* end() const noexcept { return cursor_; }
-    char* Cursor() noexcept { return cursor_; }
-    std::size_t Size() const noexcept { return static_cast<std::size_t>(cursor_ - begin_); }
-    std::size_t Capacity() const noexcept { return static_cast<std::size_t>(end_ - begin_); }
-    std::size_t Room() const noexcept { return static_cast<std::size_t>(end_ - cursor_); }
-    bool IsEmpty() const noexcept { return cursor_ == begin_; }
-    bool IsFull() const noexcept { return cursor_ == end_; }
+    char* cursor() noexcept { return cursor_; }
+    std::size_t size() const noexcept { return static_cast<std::size_t>(cursor_ - begin_); }
+    std::size_t capacity() const noexcept { return static_cast<std::size_t>(end_ - begin_); }
+    std::size_t room() const noexcept { return static_cast<std::size_t>(end_ - cursor_); }
+    bool isEmpty() const noexcept { return cursor_ == begin_; }
+    bool isFull() const noexcept { return cursor_ == end_; }
 
-    void Clear() noexcept { cursor_ = begin_; }
+    void clear() noexcept { cursor_ = begin_; }
 
-    void Append(char byte)
+    void append(char byte)
     {
         if (cursor_ == end_)
             throw DataOverflow();
         *cursor_++ = byte;
     }
 
-    void Append(const char* begin, const char* end)
+    void append(const char* begin, const char* end)
     {
         std::size_t count = static_cast<std::size_t>(end - begin);
-        if (count > Room())
+        if (count > room())
             throw DataOverflow();
         if (count != 0)
             std::memcpy(cursor_, begin, count);
         cursor_ += count;
     }
 
-    // Marks `count` bytes written directly at Cursor() as used.
-    void Advance(std::size_t count)
+    // Marks `count` bytes written directly at cursor() as used.
+    void advance(std::size_t count)
     {
-        if (count > Room())
+        if (count > room())
             throw DataOverflow();
         cursor_ += count;
     }
@@ -57,7 +57,7 @@ public:
     // Any place of the storage, written or not.
     char& operator[](std::size_t index)
     {
-        if (index >= Capacity())
+        if (index >= capacity())
             throw DataOverflow();
         return begin_[index];
     }

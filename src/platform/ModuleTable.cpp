@@ -4,13 +4,13 @@ namespace guard {
 
 namespace Platform {
 
-void ModuleTable::Add(std::string_view name, ModuleHandle handle)
+void ModuleTable::add(std::string_view name, ModuleHandle handle)
 {
     std::lock_guard<std::mutex> guard(lock_);
     entries_.push_back(Entry{handle, std::string(name)});
 }
 
-ModuleHandle ModuleTable::Find(std::string_view name) const
+ModuleHandle ModuleTable::find(std::string_view name) const
 {
     std::lock_guard<std::mutex> guard(lock_);
     for (const Entry& entry : entries_) {
@@ -20,13 +20,13 @@ ModuleHandle ModuleTable::Find(std::string_view name) const
     return nullptr;
 }
 
-ModuleHandle ModuleTable::At(std::size_t index) const
+ModuleHandle ModuleTable::at(std::size_t index) const
 {
     std::lock_guard<std::mutex> guard(lock_);
     return index < entries_.size() ? entries_[index].handle : nullptr;
 }
 
-std::size_t ModuleTable::Count() const
+std::size_t ModuleTable::count() const
 {
     std::lock_guard<std::mutex> guard(lock_);
     return entries_.size();

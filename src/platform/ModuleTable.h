@@ -18,10 +18,10 @@ using ModuleHandle = void*;
 
 class ModuleTable {
 public:
-    void Add(std::string_view name, ModuleHandle handle);
-    ModuleHandle Find(std::string_view name) const;
-    ModuleHandle At(std::size_t index) const;
-    std::size_t Count() const;
+    void add(std::string_view name, ModuleHandle handle);
+    ModuleHandle find(std::string_view name) const;
+    ModuleHandle at(std::size_t index) const;
+    std::size_t count() const;
 
 private:
     struct Entry {

@@ -7,7 +7,7 @@ namespace guard {
 namespace Platform {
 namespace {
 
-// One process-wide location; Get() throws Unset while it is empty.
+// One process-wide location; get() throws Unset while it is empty.
 template <class Unset>
 class ProcessLocation {
 public:
@@ -16,14 +16,14 @@ public:
         std::lock_guard<std::mutex> guard(lock_);
         location_ = location;
     }
-    FileLocation Get() const
+    FileLocation get() const
     {
         std::lock_guard<std::mutex> guard(lock_);
         if (location_.IsEmpty())
             throw Unset();
         return location_;
     }
-    bool IsSet() const
+    bool isSet() const
     {
         std::lock_guard<std::mutex> guard(lock_);
         return !location_.IsEmpty();
@@ -40,11 +40,11 @@ ProcessLocation<UnsetLibLocation> library;
 } // namespace
 
 void setStorageLocation(const FileLocation& location) { storage.Set(location); }
-FileLocation storageLocation() { return storage.Get(); }
+FileLocation storageLocation() { return storage.get(); }
 
 void setLibLocation(const FileLocation& location) { library.Set(location); }
-FileLocation libLocation() { return library.Get(); }
-bool isLibLocationSet() { return library.IsSet(); }
+FileLocation libLocation() { return library.get(); }
+bool isLibLocationSet() { return library.isSet(); }
 
 } // namespace Platform
 

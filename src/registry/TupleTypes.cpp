@@ -1,4 +1,3 @@
-#include "registry/InspectorRegistry.h"
 #include "registry/TupleTypes.h"
 
 #include <cstring>

@@ -15,11 +15,10 @@
 #include <utility>
 #include <vector>
 
+#include "registry/InspectorRegistry.h"
 #include "registry/TypeRecord.h"
 
 namespace guard {
-
-class InspectorRegistry;
 
 struct InspectorRegistry::TupleTypes {
     const TypeRecord* tupleType(InspectorRegistry& registry, const TypeRecord* first, const TypeRecord* rest);

@@ -7,6 +7,10 @@
 // reused by the next growth, so a stack that goes up and down across a block
 // boundary allocates only the first time. References to elements stay valid
 // until the element is popped.
+//
+// Reading or popping more elements than the stack holds is a caller's
+// error; debug builds assert on it.
+#include <cassert>
 #include <cstddef>
 #include <new>
 #include <type_traits>
@@ -41,12 +45,21 @@ public:
     }
     void push(const T& value) { push() = value; }
 
-    T& top() { return top_[-1]; }
-    const T& top() const { return top_[-1]; }
+    T& top()
+    {
+        assert(!empty());
+        return top_[-1];
+    }
+    const T& top() const
+    {
+        assert(!empty());
+        return top_[-1];
+    }
 
     // The element `n` below the top (0 is the top).
     T& below(std::size_t n)
     {
+        assert(n < size());
         Block* block = block_;
         T* top = top_;
         while (n >= std::size_t(top - block->begin)) {
@@ -59,11 +72,13 @@ public:
 
     void pop()
     {
+        assert(!empty());
         if (--top_ == block_->begin && block_ != &first_)
             dropBlock();
     }
     void pop(std::size_t n)
     {
+        assert(n <= size());
         if (n < std::size_t(top_ - block_->begin)) {
             top_ -= n;
             return;

@@ -17,40 +17,40 @@ void SimpleXMLParserPL::Parse(const char* begin, const char* end)
             if (p == end)
                 break;
         }
-        Step(*p++);
+        step(*p++);
     }
 }
 
-void SimpleXMLParserPL::Step(char c)
+void SimpleXMLParserPL::step(char c)
 {
     current_ = c;
     switch (state_) {
     case Text:
         if (c == '<')
-            TransitionTo(TagName);
+            transitionTo(TagName);
         else if (c == '&')
-            TransitionTo(EntityInText);
+            transitionTo(EntityInText);
         else
             text_ += c;
         break;
     case EntityInText:
         if (c == ';')
-            TransitionTo(Text);
+            transitionTo(Text);
         else
             entity_ += c;
         break;
-    case TagName: StepTagName(c); break;
+    case TagName: stepTagName(c); break;
     case EndTag:
         if (c == '>')
-            TransitionTo(Text);
+            transitionTo(Text);
         else
             tagName_ += c;
         break;
     case BetweenAttributes:
         if (c == '>')
-            TransitionTo(Text);
+            transitionTo(Text);
         else if (c != ' ' && c != '?')
-            TransitionTo(AttributeName);
+            transitionTo(AttributeName);
         break;
     case AttributeName:
         if (c == '=')
@@ -66,7 +66,7 @@ void SimpleXMLParserPL::Step(char c)
         break;
     case AttributeValue:
         if (c == quote_) {
-            TransitionTo(BetweenAttributes);
+            transitionTo(BetweenAttributes);
         } else if (c == '&') {
             entity_.assign(1, '&');
             state_ = EntityInValue;
@@ -77,7 +77,7 @@ void SimpleXMLParserPL::Step(char c)
     case EntityInValue:
         entity_ += c;
         if (c == ';') {
-            *attributeValue_ += DecodeXMLEntity(entity_);
+            *attributeValue_ += decodeXMLEntity(entity_);
             state_ = AttributeValue;
         }
         break;
@@ -85,23 +85,23 @@ void SimpleXMLParserPL::Step(char c)
         if (c == '-')
             ++dashes_;
         else if (c == '>' && dashes_ >= 2)
-            TransitionTo(Text);
+            transitionTo(Text);
         else
             dashes_ = 0;
         break;
-    case CData: StepCData(c); break;
+    case CData: stepCData(c); break;
     }
 }
 
-void SimpleXMLParserPL::StepTagName(char c)
+void SimpleXMLParserPL::stepTagName(char c)
 {
     switch (c) {
     case ' ':
         if (!tagName_.empty())
-            TransitionTo(BetweenAttributes);
+            transitionTo(BetweenAttributes);
         break;
     case '/': state_ = EndTag; break;
-    case '>': TransitionTo(Text); break;
+    case '>': transitionTo(Text); break;
     case '-':
         if (++dashes_ == 2) {
             state_ = Comment;
@@ -119,10 +119,10 @@ void SimpleXMLParserPL::StepTagName(char c)
     }
 }
 
-void SimpleXMLParserPL::StepCData(char c)
+void SimpleXMLParserPL::stepCData(char c)
 {
     if (c == '>' && olderCData_ == ']' && newerCData_ == ']') {
-        TransitionTo(Text);
+        transitionTo(Text);
         return;
     }
     // The last two bytes are held back until they are known not to be the
@@ -133,7 +133,7 @@ void SimpleXMLParserPL::StepCData(char c)
     newerCData_ = c;
 }
 
-void SimpleXMLParserPL::TransitionTo(State next)
+void SimpleXMLParserPL::transitionTo(State next)
 {
     Leave(next);
     state_ = next;
@@ -144,10 +144,10 @@ void SimpleXMLParserPL::Leave(State next)
 {
     switch (state_) {
     case Text:
-    case CData: FlushText(); break;
+    case CData: flushText(); break;
     case EntityInText:
         entity_ += ';';
-        handler_->Characters(DecodeXMLEntity(entity_));
+        handler_->Characters(decodeXMLEntity(entity_));
         break;
     case TagName:
     case BetweenAttributes:
@@ -195,7 +195,7 @@ void SimpleXMLParserPL::Enter(State next)
     }
 }
 
-void SimpleXMLParserPL::FlushText()
+void SimpleXMLParserPL::flushText()
 {
     if (text_.empty())
         return;

@@ -10,7 +10,7 @@
 //
 // It is not a conforming XML parser and never rejects input: it knows no
 // namespaces, DTD, encodings or self-closing tags, and only the entities of
-// DecodeXMLEntity. Its exact readings (all deliberate):
+// decodeXMLEntity. Its exact readings (all deliberate):
 // - "<a/>" is the end tag "a": "/" anywhere in a tag name switches to an
 //   end tag;
 // - every "-" in a tag name (before any "/") is dropped and counted; the second
@@ -57,14 +57,14 @@ private:
         CData = 10,
     };
 
-    void Step(char c);
-    void StepTagName(char c);
-    void StepCData(char c);
+    void step(char c);
+    void stepTagName(char c);
+    void stepCData(char c);
     // Leaves the current state, then enters `next`, with their actions.
-    void TransitionTo(State next);
+    void transitionTo(State next);
     void Leave(State next);
     void Enter(State next);
-    void FlushText();
+    void flushText();
 
     State state_ = Text;
     char current_ = 0;

@@ -11,14 +11,14 @@ namespace {
 // One byte of every value, so that a decoded byte can be returned as a view.
 constexpr std::array<char, 256> kEveryByte = [] {
     std::array<char, 256> bytes{};
-    for (int i = 0; i < 256; ++i)
+    for (std::size_t i = 0; i < bytes.size(); ++i)
         bytes[i] = static_cast<char>(i);
     return bytes;
 }();
 
 } // namespace
 
-std::string_view DecodeXMLEntity(std::string_view entity)
+std::string_view decodeXMLEntity(std::string_view entity)
 {
     if (entity == "&lt;")
         return "<";

@@ -12,6 +12,6 @@
 
 namespace guard {
 
-std::string_view DecodeXMLEntity(std::string_view entity);
+std::string_view decodeXMLEntity(std::string_view entity);
 
 } // namespace guard

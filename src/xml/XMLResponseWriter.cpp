@@ -6,28 +6,28 @@ namespace guard {
 
 namespace {
 
-bool IsAsciiLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool isAsciiLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
-bool IsNameStartByte(unsigned char c) { return IsAsciiLetter(c) || c == '_' || c == ':'; }
+bool isNameStartByte(unsigned char c) { return isAsciiLetter(c) || c == '_' || c == ':'; }
 
-bool IsNameByte(unsigned char c)
+bool isNameByte(unsigned char c)
 {
-    return IsNameStartByte(c) || (c >= '0' && c <= '9') || c == '.' || c == '-' || c == 0xB7;
+    return isNameStartByte(c) || (c >= '0' && c <= '9') || c == '.' || c == '-' || c == 0xB7;
 }
 
-bool IsValidName(std::string_view name)
+bool isValidName(std::string_view name)
 {
-    if (name.empty() || !IsNameStartByte(static_cast<unsigned char>(name[0])))
+    if (name.empty() || !isNameStartByte(static_cast<unsigned char>(name[0])))
         return false;
     for (char c : name.substr(1))
-        if (!IsNameByte(static_cast<unsigned char>(c)))
+        if (!isNameByte(static_cast<unsigned char>(c)))
             return false;
     return true;
 }
 
 // Escapes give the replacement of a byte, or nothing to keep it; `scratch`
 // has room for six bytes.
-std::string_view AttributeEscape(unsigned char c, char*)
+std::string_view attributeEscape(unsigned char c, char*)
 {
     switch (c) {
     case '<': return "&lt;";
@@ -38,7 +38,7 @@ std::string_view AttributeEscape(unsigned char c, char*)
     }
 }
 
-std::string_view ContentEscape(unsigned char c, char* scratch)
+std::string_view contentEscape(unsigned char c, char* scratch)
 {
     switch (c) {
     case '<': return "&lt;";
@@ -67,13 +67,13 @@ void XMLResponseWriter::StartDocument(std::string_view rootName, const XMLAttrib
                                       std::optional<std::string_view> encoding)
 {
     output_.Start(0);
-    Put("<?xml version=\"1.0\"");
+    put("<?xml version=\"1.0\"");
     if (encoding) {
-        Put(" encoding=\"");
-        Put(*encoding);
-        Put("\"");
+        put(" encoding=\"");
+        put(*encoding);
+        put("\"");
     }
-    Put("?>");
+    put("?>");
     StartElement(rootName, rootAttributes);
 }
 
@@ -82,18 +82,18 @@ void XMLResponseWriter::StartElement(std::string_view name) { StartElement(name,
 void XMLResponseWriter::StartElement(std::string_view name, const XMLAttributeList& attributes)
 {
     if (validateNames_)
-        CheckNames(name, attributes);
-    NewLine(depth_);
-    Put("<");
-    Put(name);
+        checkNames(name, attributes);
+    newLine(depth_);
+    put("<");
+    put(name);
     for (const auto& [attributeName, value] : attributes) {
-        Put(" ");
-        Put(attributeName);
-        Put("=\"");
-        PutEscaped(value, AttributeEscape);
-        Put("\"");
+        put(" ");
+        put(attributeName);
+        put("=\"");
+        putEscaped(value, attributeEscape);
+        put("\"");
     }
-    Put(">");
+    put(">");
     if (depth_ == names_.size())
         names_.emplace_back();
     names_[depth_++].assign(name);
@@ -104,7 +104,7 @@ void XMLResponseWriter::WriteText(std::string_view text)
 {
     if (layoutMode_ <= 1 && last_ == WroteEndTag)
         output_.LineEnd(0, 0);
-    PutEscaped(text, ContentEscape);
+    putEscaped(text, contentEscape);
     last_ = WroteText;
 }
 
@@ -113,10 +113,10 @@ void XMLResponseWriter::EndElement()
     if (depth_ == 0)
         throw NoOpenXMLElement();
     if (last_ == WroteEndTag)
-        NewLine(depth_ - 1);
-    Put("</");
-    Put(names_[--depth_]);
-    Put(">");
+        newLine(depth_ - 1);
+    put("</");
+    put(names_[--depth_]);
+    put(">");
     last_ = WroteEndTag;
 }
 
@@ -127,16 +127,16 @@ void XMLResponseWriter::Close()
     output_.Finish(0);
 }
 
-void XMLResponseWriter::CheckNames(std::string_view name, const XMLAttributeList& attributes) const
+void XMLResponseWriter::checkNames(std::string_view name, const XMLAttributeList& attributes) const
 {
-    if (!IsValidName(name))
+    if (!isValidName(name))
         throw InvalidXMLElementName(name);
     for (const auto& attribute : attributes)
-        if (!IsValidName(attribute.first))
+        if (!isValidName(attribute.first))
             throw InvalidXMLAttributeName(name, attribute.first);
 }
 
-void XMLResponseWriter::NewLine(std::size_t indentation)
+void XMLResponseWriter::newLine(std::size_t indentation)
 {
     if (layoutMode_ > 1)
         return;
@@ -144,17 +144,17 @@ void XMLResponseWriter::NewLine(std::size_t indentation)
     if (layoutMode_ == 1)
         return;
     for (; indentation > kTabs.size(); indentation -= kTabs.size())
-        Put(kTabs);
-    Put(kTabs.substr(0, indentation));
+        put(kTabs);
+    put(kTabs.substr(0, indentation));
 }
 
-void XMLResponseWriter::Put(std::string_view bytes)
+void XMLResponseWriter::put(std::string_view bytes)
 {
     if (!bytes.empty())
         output_.Text(bytes.data(), bytes.data() + bytes.size());
 }
 
-void XMLResponseWriter::PutEscaped(std::string_view text, Escape escape)
+void XMLResponseWriter::putEscaped(std::string_view text, Escape escape)
 {
     char scratch[6];
     std::size_t run = 0;
@@ -162,11 +162,11 @@ void XMLResponseWriter::PutEscaped(std::string_view text, Escape escape)
         std::string_view replacement = escape(static_cast<unsigned char>(text[i]), scratch);
         if (replacement.empty())
             continue;
-        Put(text.substr(run, i - run));
-        Put(replacement);
+        put(text.substr(run, i - run));
+        put(replacement);
         run = i + 1;
     }
-    Put(text.substr(run));
+    put(text.substr(run));
 }
 
 } // namespace guard

@@ -37,7 +37,7 @@ public:
     XMLResponseWriter(const XMLResponseWriter&) = delete;
     XMLResponseWriter& operator=(const XMLResponseWriter&) = delete;
 
-    void SetValidateNames(bool validate) { validateNames_ = validate; }
+    void setValidateNames(bool validate) { validateNames_ = validate; }
 
     // Start(0), the declaration <?xml version="1.0"?> (with
     // encoding="name" when given), then the root as StartElement writes it
@@ -57,13 +57,13 @@ public:
 private:
     enum LastAction { Nothing, WroteStartTag, WroteText, WroteEndTag };
 
-    void CheckNames(std::string_view name, const XMLAttributeList& attributes) const;
-    void NewLine(std::size_t indentation);
-    void Put(std::string_view bytes);
+    void checkNames(std::string_view name, const XMLAttributeList& attributes) const;
+    void newLine(std::size_t indentation);
+    void put(std::string_view bytes);
     // Writes unchanged runs of `text` in one piece and each byte that
     // `escape` replaces as its replacement.
     using Escape = std::string_view (*)(unsigned char c, char* scratch);
-    void PutEscaped(std::string_view text, Escape escape);
+    void putEscaped(std::string_view text, Escape escape);
 
     LineReceiver& output_;
     std::uint32_t layoutMode_;

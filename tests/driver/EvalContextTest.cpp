@@ -19,12 +19,12 @@ TEST(EvalContext, FacetsAreFoundThroughTheCurrentContext)
     EXPECT_THROW(filled(contextAs<InspectorLibraryContext>().findModule), FacetNotFilled);
     context.fillFunctionTables(true);
 
-    Platform::processModules().Add("HostApplication", Platform::hostApplicationModule());
+    Platform::processModules().add("HostApplication", Platform::hostApplicationModule());
     auto& library = contextAs<InspectorLibraryContext>();
     EXPECT_EQ(library.findModule("HostApplication"), Platform::hostApplicationModule());
     EXPECT_EQ(library.findModule("hostapplication"), nullptr);
     EXPECT_EQ(library.moduleAt(0), Platform::hostApplicationModule());
-    EXPECT_EQ(library.moduleAt(Platform::processModules().Count()), nullptr);
+    EXPECT_EQ(library.moduleAt(Platform::processModules().count()), nullptr);
     char buffer[8];
     EXPECT_FALSE(library.lookupCustomSite("any", buffer, sizeof buffer));
     EXPECT_EQ(contextAs<InspectorSiteContext>().siteCount(), 0u);

@@ -55,11 +55,11 @@ TEST(HostileQuestionFile, DeeplyNestedQuestionsAreRefusedOneByOne)
         repeat("(", n) + "1" + repeat(")", n),
         repeat("length of ", n) + "\"x\"",
         repeat("it of ", n) + "1",
-        "1" + repeat("+1", n),
-        "1" + repeat(";1", n),
-        "1" + repeat(",1", n),
+        joined("1", repeat("+1", n)),
+        joined("1", repeat(";1", n)),
+        joined("1", repeat(",1", n)),
         repeat("1 whose (", n) + "true" + repeat(")", n),
-        "1" + repeat(" whose (true)", n),
+        joined("1", repeat(" whose (true)", n)),
         repeat("if true then ", n) + "1" + repeat(" else 0", n),
     };
     std::string input, expected;
@@ -74,7 +74,7 @@ TEST(HostileQuestionFile, DeeplyNestedQuestionsAreRefusedOneByOne)
 
 TEST(HostileQuestionFile, ATupleOfManyElementsIsRefusedWithItsOwnSentence)
 {
-    const std::string wide = "(" + repeat("1, ", 200) + "1) = (1, 2)";
+    const std::string wide = joined("(", repeat("1, ", 200), "1) = (1, 2)");
     expectSame(answerFile("Q: " + wide + "\nQ: 1+1\n"),
                "Q: " + wide + "\r\nE: This expression has a very long tuple.\r\n\r\n" + kAfter, "wide tuple");
 }
@@ -90,12 +90,12 @@ TEST(HostileQuestionFile, HugeLinesGetTheLexersAnswers)
         std::string block;
     } cases[] = {
         {"phrase", [&] { return repeat("x ", big / 2); }, "E: This expression has a very long phrase.\r\n\r\n"},
-        {"string", [&] { return "\"" + repeat("y", big) + "\""; },
+        {"string", [&] { return joined("\"", repeat("y", big), "\""); },
          "E: This expression has a very long string.\r\n\r\n"},
-        {"blanks", [&] { return "1 +" + repeat(" ", big) + "1"; }, "A: 2\r\n\r\n"},
+        {"blanks", [&] { return joined("1 +", repeat(" ", big), "1"); }, "A: 2\r\n\r\n"},
         {"word", [&] { return repeat("w", small); }, "E: This expression has a very long word.\r\n\r\n"},
         {"operators", [&] { return repeat("1+", small / 2) + "1"; }, kTooDeep},
-        {"comment", [&] { return "/*" + repeat("*", small) + "/ 2"; }, "A: 2\r\n\r\n"},
+        {"comment", [&] { return joined("/*", repeat("*", small), "/ 2"); }, "A: 2\r\n\r\n"},
     };
     for (const Case& c : cases) {
         std::string question = c.question();

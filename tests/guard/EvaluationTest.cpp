@@ -9,6 +9,7 @@
 #include "guard/tree/BindingErrors.h"
 #include "guard/GuardEvaluator.h"
 #include "registry/InspectorInterrupter.h"
+#include "support/Questions.h"
 
 namespace guard {
 
@@ -52,18 +53,13 @@ TEST(Evaluation, ExistsStopsAtTheFirstValue)
 TEST(Evaluation, ReusedEvaluatorStartsAfresh)
 {
     GuardEvaluator evaluator(nullptr);
-    std::string text = "(test values 3) whose (it > 1)";
-    evaluator.lexer().Receive(text.data(), text.data() + text.size());
-    evaluator.endInput();
+    bindQuestion(evaluator, "(test values 3) whose (it > 1)");
     for (int round = 0; round < 3; ++round) {
         auto value = static_cast<const std::int64_t*>(evaluator.firstValue());
         ASSERT_NE(value, nullptr);
         EXPECT_EQ(*value, 2);
     }
-    evaluator.reset();
-    text = "1 +";
-    evaluator.lexer().Receive(text.data(), text.data() + text.size());
-    EXPECT_ANY_THROW(evaluator.endInput());
+    EXPECT_ANY_THROW(bindQuestion(evaluator, "1 +"));
 }
 
 // A context that stops every evaluation at its first interruption point.

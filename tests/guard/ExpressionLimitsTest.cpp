@@ -18,6 +18,7 @@
 #include "guard/tree/OperatorExpressions.h"
 #include "registry/CoreValues.h"
 #include "registry/RegistryErrors.h"
+#include "support/Questions.h"
 #include "support/RepeatedText.h"
 
 namespace guard {
@@ -27,19 +28,7 @@ namespace {
 // The error's class ("class X"), or the values joined by "|".
 std::string ask(GuardEvaluator& evaluator, const std::string& text)
 {
-    std::string answer;
-    try {
-        evaluator.reset();
-        evaluator.lexer().Receive(text.data(), text.data() + text.size());
-        evaluator.endInput();
-        evaluator.requireResultType("string", "string");
-        for (auto* value = static_cast<const String*>(evaluator.firstValue()); value;
-             value = static_cast<const String*>(evaluator.nextValue()))
-            answer += (answer.empty() ? "" : "|") + std::string(value->view());
-    } catch (const DebuggableException& e) {
-        return e.what();
-    }
-    return answer;
+    return errorOrStringValues(evaluator, text, "|");
 }
 
 // Runs `work` on a thread whose stack is `bytes` long.
@@ -77,13 +66,14 @@ const std::vector<Nesting>& nestings()
         {"parentheses", [](std::size_t n) { return repeat("(", n) + "1" + repeat(")", n); }, same("1")},
         {"of", [](std::size_t n) { return repeat("absolute value of ", n) + "1"; }, same("1")},
         {"it of", [](std::size_t n) { return repeat("it of ", n) + "1"; }, same("1")},
-        {"sum", [](std::size_t n) { return "0" + repeat(" + 1", n); }, [](std::size_t n) { return std::to_string(n); }},
-        {"and", [](std::size_t n) { return "true" + repeat(" and true", n); }, same("True")},
-        {"bar", [](std::size_t n) { return "1" + repeat(" | 2", n); }, same("1")},
-        {"whose", [](std::size_t n) { return "1" + repeat(" whose (true)", n); }, same("1")},
+        {"sum", [](std::size_t n) { return joined("0", repeat(" + 1", n)); },
+         [](std::size_t n) { return std::to_string(n); }},
+        {"and", [](std::size_t n) { return joined("true", repeat(" and true", n)); }, same("True")},
+        {"bar", [](std::size_t n) { return joined("1", repeat(" | 2", n)); }, same("1")},
+        {"whose", [](std::size_t n) { return joined("1", repeat(" whose (true)", n)); }, same("1")},
         {"nested whose", [](std::size_t n) { return repeat("1 whose (exists ", n) + "1" + repeat(")", n); }, same("1")},
         {"if", [](std::size_t n) { return repeat("if true then ", n) + "1" + repeat(" else 0", n); }, same("1")},
-        {"collection", [](std::size_t n) { return "number of (0" + repeat("; 1", n) + ")"; },
+        {"collection", [](std::size_t n) { return joined("number of (0", repeat("; 1", n), ")"); },
          [](std::size_t n) { return std::to_string(n + 1); }},
     };
     return all;
@@ -169,7 +159,7 @@ TEST(ExpressionLimits, AShallowExpressionWithTooManyNodesIsRefused)
 {
     // A balanced sum of 2^levels ones: depth levels + 1, 2^(levels+1) - 1 nodes.
     std::function<std::string(int)> balanced = [&](int levels) {
-        return levels == 0 ? std::string("1") : "(" + balanced(levels - 1) + "+" + balanced(levels - 1) + ")";
+        return levels == 0 ? std::string("1") : joined("(", balanced(levels - 1), "+", balanced(levels - 1), ")");
     };
     InspectorContext context;
     GuardEvaluator evaluator(&context);
@@ -183,9 +173,10 @@ TEST(ExpressionLimits, ATupleWhoseTypeNameWouldBeTooLongIsRefused)
     const std::size_t widest = (kMaxTupleTypeName - 4 + 2) / 9;
     InspectorContext context;
     GuardEvaluator evaluator(&context);
-    EXPECT_EQ(ask(evaluator, "item " + std::to_string(widest - 1) + " of (0" + repeat(", 7", widest - 1) + ")"), "7");
-    EXPECT_EQ(ask(evaluator, "item 0 of (0" + repeat(", 7", widest) + ")"), "class TupleTypeTooLong");
-    EXPECT_EQ(ask(evaluator, "item 0 of (0" + repeat(", 7", 100000) + ")"), "class ExpressionTooDeep");
+    EXPECT_EQ(ask(evaluator, joined("item ", std::to_string(widest - 1), " of (0", repeat(", 7", widest - 1), ")")),
+              "7");
+    EXPECT_EQ(ask(evaluator, joined("item 0 of (0", repeat(", 7", widest), ")")), "class TupleTypeTooLong");
+    EXPECT_EQ(ask(evaluator, joined("item 0 of (0", repeat(", 7", 100000), ")")), "class ExpressionTooDeep");
 }
 
 } // namespace guard

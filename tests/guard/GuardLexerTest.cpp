@@ -3,7 +3,8 @@
 #include <string>
 
 #include "support/ChunkedInput.h"
-#include "GuardTokenRecorder.h"
+#include "support/GuardTokenRecorder.h"
+#include "support/RepeatedText.h"
 #include "guard/lexer/GuardLexer.h"
 #include "pipeline/DataOverflow.h"
 
@@ -130,11 +131,11 @@ TEST(GuardLexer, StringConstants)
         {"\"%4\"", "!BadEscape@0"},
         {"\"%\"", "!BadEscape@0"},
         {"\"a\"\"b\"", "\"a\"@0-3 \"b\"@3-6"},
-        {"\"" + repeated('s', 512) + "\"", "\"" + repeated('s', 512) + "\"@0-514"},
-        {"\"" + repeated('s', 513) + "\"", "!StringTooLong@0-515"},
-        {"\"" + repeated('s', 511) + "%41\"", "\"" + repeated('s', 511) + "A\"@0-516"},
-        {"\"" + repeated('s', 512) + "%41\"", "!StringTooLong@0-517"},
-        {"\"" + repeated('s', 600), "!UnfinishedString@0-601"},
+        {joined("\"", repeated('s', 512), "\""), joined("\"", repeated('s', 512), "\"@0-514")},
+        {joined("\"", repeated('s', 513), "\""), "!StringTooLong@0-515"},
+        {joined("\"", repeated('s', 511), "%41\""), joined("\"", repeated('s', 511), "A\"@0-516")},
+        {joined("\"", repeated('s', 512), "%41\""), "!StringTooLong@0-517"},
+        {joined("\"", repeated('s', 600)), "!UnfinishedString@0-601"},
     });
 }
 
@@ -177,7 +178,7 @@ TEST(GuardLexer, WordAndPhraseLimits)
     std::string plain = seven63.substr(0, seven63.size() - 1);
     expectTokens({
         {w63, "phrase(" + w63 + ")"},
-        {"x " + repeated('W', 64) + " y", "!WordTooLong"},
+        {joined("x ", repeated('W', 64), " y"), "!WordTooLong"},
         {repeated('w', 200), "!WordTooLong"},
         // Seven words of 63 bytes leave 64 bytes of the buffer.
         {plain, "phrase(" + plain + ")"},

@@ -227,8 +227,9 @@ TEST(GuardParser, LexicalErrorsRaiseTheirOwnClasses)
     harness.expectTrees({{full, "!PhraseTooLong"}, {almost + "abcdefgh", "!DataOverflow"}});
 
     // The byte that starts no token is carried by the exception.
-    for (unsigned char byte : {'$', '.', '#', '\x80', '\xFF', '\0'}) {
-        std::string text = std::string("x ") + char(byte);
+    for (char character : {'$', '.', '#', '\x80', '\xFF', '\0'}) {
+        auto byte = static_cast<unsigned char>(character);
+        std::string text = std::string("x ") + character;
         try {
             harness.frontEnd.parse(text);
             ADD_FAILURE() << "no exception for byte " << int(byte);

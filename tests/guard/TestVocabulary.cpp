@@ -4,6 +4,7 @@
 
 #include "guard/GuardEvaluator.h"
 #include "registry/Inspectors.h"
+#include "support/Questions.h"
 
 namespace guard {
 
@@ -69,30 +70,17 @@ std::optional<String> opaqueAsString(const Opaque& value)
 std::string evaluateFirst(std::string_view text, std::size_t limit, InspectorContext* context)
 {
     GuardEvaluator evaluator(context);
-    std::string answers;
     try {
-        evaluator.lexer().Receive(text.data(), text.data() + text.size());
-        evaluator.endInput();
-        evaluator.requireResultType("string", "string");
-        std::size_t count = 0;
-        for (auto value = static_cast<const String*>(evaluator.firstValue()); value;) {
-            if (!answers.empty())
-                answers += "; ";
-            answers += value->view();
-            if (++count == limit)
-                break;
-            value = static_cast<const String*>(evaluator.nextValue());
-        }
+        return stringValues(evaluator, text, "; ", limit);
     } catch (const std::exception& e) {
         std::string name = runtimeClassName(typeid(e));
         return "!" + name.substr(std::string_view("class ").size());
     }
-    return answers;
 }
 
 std::string evaluate(std::string_view text, InspectorContext* context)
 {
-    return evaluateFirst(text, std::size_t(-1), context);
+    return evaluateFirst(text, kEveryValue, context);
 }
 
 } // namespace TestVocabulary

@@ -10,32 +10,14 @@
 #include "pipeline/LineFlattener.h"
 #include "pipeline/StringReceiver.h"
 #include "platform/FileIOError.h"
+#include "support/RecordingDataReceiver.h"
 #include "support/RecordingLineReceiver.h"
 #include "support/TempDirectory.h"
+#include "support/TextPieces.h"
 
 namespace guard {
 
 namespace {
-
-// Collects what it gets and, optionally, runs an action on the first Receive.
-class CollectingReceiver : public DataReceiver {
-public:
-    void Start() override { log += "S"; }
-    void Receive(const char* begin, const char* end) override
-    {
-        log += "R";
-        bytes.append(begin, end);
-        if (onFirstReceive) {
-            auto action = onFirstReceive;
-            onFirstReceive = nullptr;
-            action();
-        }
-    }
-    void Finish() override { log += "F"; }
-    std::string log;
-    std::string bytes;
-    std::function<void()> onFirstReceive;
-};
 
 std::string pattern(std::size_t size)
 {
@@ -63,9 +45,9 @@ TEST(FileReadingLoop, PushesTheWholeFileInBufferSizedChunks)
         {4096, 20000, ""},
     };
     for (const Case& c : cases) {
-        CollectingReceiver receiver;
+        RecordingDataReceiver receiver;
         pushFile(file, receiver, c.bufferSize, c.start);
-        EXPECT_EQ(receiver.log, "S" + c.chunks + "F") << c.bufferSize << " from " << c.start;
+        EXPECT_EQ(receiver.calls, "S" + c.chunks + "F") << c.bufferSize << " from " << c.start;
         EXPECT_EQ(receiver.bytes, c.start < content.size() ? content.substr(c.start) : "");
     }
 }
@@ -74,18 +56,18 @@ TEST(FileReadingLoop, FileThatShrinksWhileReadIsAnError)
 {
     TempDirectory temp;
     std::string path = temp.Write("data", pattern(100));
-    CollectingReceiver receiver;
+    RecordingDataReceiver receiver;
     receiver.onFirstReceive = [&] { ASSERT_EQ(::truncate(path.c_str(), 10), 0); };
     EXPECT_THROW(pushFile(FileLocation(path), receiver, 16), FileReadingLoopEndOfFileError);
-    EXPECT_EQ(receiver.log, "SR");
+    EXPECT_EQ(receiver.calls, "SR");
 }
 
 TEST(FileReadingLoop, MissingFileStartsNothing)
 {
     TempDirectory temp;
-    CollectingReceiver receiver;
+    RecordingDataReceiver receiver;
     EXPECT_THROW(pushFile(FileLocation(temp / "absent"), receiver), FileNotFoundError);
-    EXPECT_EQ(receiver.log, "");
+    EXPECT_EQ(receiver.calls, "");
 }
 
 TEST(FileReadingLoop, LineFormPutsALineMakerInFront)
@@ -119,9 +101,9 @@ TEST(FileDataSink, WritesFromItsStartPositionAndFlushesAtFinish)
     FileDataSink sink(file, 3);
     LineFlattener flattener(sink, "\r\n");
     flattener.Start(0);
-    flattener.Text("ab", "ab" + 2);
+    lineText(flattener, "ab");
     flattener.LineEnd(0, 0);
-    flattener.Text("c", "c" + 1);
+    lineText(flattener, "c");
     EXPECT_EQ(sink.Position(), 8u);
     flattener.Finish(0);
     file.Close();
@@ -138,7 +120,7 @@ TEST(FileDataSink, WritesWhatItHoldsWhenDestroyedUnfinished)
     {
         FileDataSink sink(file);
         sink.Start();
-        sink.Receive("answers so far", "answers so far" + 14);
+        receiveText(sink, "answers so far");
     }
     file.Close();
     EXPECT_EQ(TempDirectory::Read(path), "answers so far");

@@ -6,6 +6,8 @@
 #include "pipeline/BufferFiller.h"
 #include "pipeline/DataFilterer.h"
 #include "pipeline/DataOverflow.h"
+#include "support/RecordingDataReceiver.h"
+#include "support/TextPieces.h"
 
 namespace guard {
 
@@ -48,21 +50,6 @@ public:
     bool IsDrained() override { return false; }
 };
 
-// Records the size of each piece and all the bytes it is given.
-class PieceRecorder final : public DataReceiver {
-public:
-    void Start() override { log += "S"; }
-    void Receive(const char* begin, const char* end) override
-    {
-        pieces.push_back(static_cast<std::size_t>(end - begin));
-        bytes.append(begin, end);
-    }
-    void Finish() override { log += "F"; }
-    std::vector<std::size_t> pieces;
-    std::string bytes;
-    std::string log;
-};
-
 std::string pattern(std::size_t size)
 {
     std::string bytes(size, '\0');
@@ -90,14 +77,14 @@ TEST(DataFilterer, PushesPiecesOfAtMost1024Bytes)
         DataFilter copying;
         DoublingFilter doubling;
         DataFilter& filter = c.doubling ? static_cast<DataFilter&>(doubling) : copying;
-        PieceRecorder recorder;
+        RecordingDataReceiver recorder;
         DataFilterer filterer(recorder, filter);
         std::string input = pattern(c.size);
         filterer.Start();
         filterer.Receive(input.data(), input.data() + input.size());
         filterer.Finish();
         EXPECT_EQ(recorder.pieces, c.pieces) << c.size;
-        EXPECT_EQ(recorder.log, "SF");
+        EXPECT_EQ(recorder.calls, "S" + std::string(recorder.pieces.size(), 'R') + "F");
         std::string expected;
         for (char byte : input)
             expected.append(c.doubling ? 2 : 1, byte);
@@ -108,7 +95,7 @@ TEST(DataFilterer, PushesPiecesOfAtMost1024Bytes)
 TEST(DataFilterer, FinishDrainsTheFilterBeforeFinishingDownstream)
 {
     HoldingFilter filter;
-    PieceRecorder recorder;
+    RecordingDataReceiver recorder;
     DataFilterer filterer(recorder, filter);
     std::string input = pattern(2100);
     filterer.Start();
@@ -117,40 +104,40 @@ TEST(DataFilterer, FinishDrainsTheFilterBeforeFinishingDownstream)
     filterer.Finish();
     EXPECT_EQ(recorder.pieces, (std::vector<std::size_t>{1024, 1024, 52}));
     EXPECT_EQ(recorder.bytes, std::string(2100, '#'));
-    EXPECT_EQ(recorder.log, "SF");
+    EXPECT_EQ(recorder.calls, "S" + std::string(recorder.pieces.size(), 'R') + "F");
 }
 
 TEST(DataFilterer, StuckFilterIsReported)
 {
     StuckFilter filter;
-    PieceRecorder recorder;
+    RecordingDataReceiver recorder;
     DataFilterer filterer(recorder, filter);
-    EXPECT_THROW(filterer.Receive("x", "x" + 1), DataFilterStalled);
+    EXPECT_THROW(receiveText(filterer, "x"), DataFilterStalled);
     EXPECT_THROW(filterer.Finish(), DataFilterStalled);
 }
 
 TEST(BufferFiller, FillsTheBufferThroughTheFilter)
 {
     BufferFiller unattached;
-    EXPECT_THROW(unattached.Receive("a", "a" + 1), NullBufferFiller);
+    EXPECT_THROW(receiveText(unattached, "a"), NullBufferFiller);
 
     char buffer[8];
     DoublingFilter filter;
     BufferFiller filler(filter, buffer, buffer + sizeof buffer);
     filler.Start();
-    filler.Receive("ab", "ab" + 2);
-    filler.Receive("c", "c" + 1);
+    receiveText(filler, "ab");
+    receiveText(filler, "c");
     EXPECT_EQ(std::string(filler.BufferStart(), filler.Cursor()), "aabbcc");
 
     filler.Start();
     EXPECT_EQ(filler.Filled(), 0u);
-    filler.Receive("wxyz", "wxyz" + 4);
+    receiveText(filler, "wxyz");
     EXPECT_EQ(std::string(filler.BufferStart(), filler.Cursor()), "wwxxyyzz");
-    EXPECT_THROW(filler.Receive("!", "!" + 1), DataOverflow);
+    EXPECT_THROW(receiveText(filler, "!"), DataOverflow);
 
     filler.Finish();
     EXPECT_EQ(filler.Filled(), 8u);
-    EXPECT_THROW(filler.Receive("a", "a" + 1), NullBufferFiller);
+    EXPECT_THROW(receiveText(filler, "a"), NullBufferFiller);
 }
 
 TEST(BufferFiller, InputThatDoesNotFitOverflows)
@@ -159,7 +146,7 @@ TEST(BufferFiller, InputThatDoesNotFitOverflows)
     DataFilter copying;
     BufferFiller filler(copying, buffer, buffer + sizeof buffer);
     filler.Start();
-    EXPECT_THROW(filler.Receive("abcdef", "abcdef" + 6), DataOverflow);
+    EXPECT_THROW(receiveText(filler, "abcdef"), DataOverflow);
     EXPECT_EQ(std::string(filler.BufferStart(), filler.Cursor()), "abcd");
 }
 

@@ -2,11 +2,12 @@
 
 #include <string>
 
-#include "pipeline/DataReceiver.h"
 #include "pipeline/LineFlattener.h"
 #include "pipeline/LineMaker.h"
 #include "pipeline/StageNotAttached.h"
 #include "pipeline/StringReceiver.h"
+#include "support/RecordingDataReceiver.h"
+#include "support/TextPieces.h"
 
 namespace guard {
 
@@ -24,14 +25,6 @@ std::string flatten(const std::string& input, std::string_view lineEnd)
     return output;
 }
 
-class CountingReceiver final : public DataReceiver {
-public:
-    void Start() override { ++starts; }
-    void Receive(const char*, const char*) override { ++receives; }
-    void Finish() override { ++finishes; }
-    int starts = 0, receives = 0, finishes = 0;
-};
-
 } // namespace
 
 TEST(LineFlattener, EndsEveryLineWithItsSequence)
@@ -44,21 +37,21 @@ TEST(LineFlattener, EndsEveryLineWithItsSequence)
 
 TEST(LineFlattener, FinishDetachesFromDownstream)
 {
-    CountingReceiver counter;
+    RecordingDataReceiver counter;
     LineFlattener flattener(counter, "\r\n");
     flattener.Start(0);
-    flattener.Text("x", "x" + 1);
+    lineText(flattener, "x");
     flattener.LineEnd(0, 0);
     flattener.Finish(0);
-    EXPECT_EQ(counter.starts, 1);
-    EXPECT_EQ(counter.receives, 2);
-    EXPECT_EQ(counter.finishes, 1);
+    EXPECT_EQ(counter.count('S'), 1);
+    EXPECT_EQ(counter.count('R'), 2);
+    EXPECT_EQ(counter.count('F'), 1);
     EXPECT_THROW(flattener.Start(0), StageNotAttached);
     EXPECT_THROW(flattener.LineEnd(0, 0), StageNotAttached);
 
     flattener.Attach(counter);
     flattener.Start(0);
-    EXPECT_EQ(counter.starts, 2);
+    EXPECT_EQ(counter.count('S'), 2);
 }
 
 } // namespace guard

@@ -15,19 +15,19 @@ TEST(ModuleTable, FindsByExactNameAndByIndex)
 {
     int first = 0, second = 0, third = 0;
     ModuleTable table;
-    table.Add("HostApplication", &first);
-    table.Add("Other", &second);
-    table.Add("HostApplication", &third);
+    table.add("HostApplication", &first);
+    table.add("Other", &second);
+    table.add("HostApplication", &third);
 
-    EXPECT_EQ(table.Find("HostApplication"), &first);
-    EXPECT_EQ(table.Find("Other"), &second);
-    EXPECT_EQ(table.Find("hostapplication"), nullptr);
-    EXPECT_EQ(table.Find("HostApp"), nullptr);
-    EXPECT_EQ(table.Find(std::string_view("Other\0", 6)), nullptr);
-    EXPECT_EQ(table.At(0), &first);
-    EXPECT_EQ(table.At(2), &third);
-    EXPECT_EQ(table.At(3), nullptr);
-    EXPECT_EQ(table.Count(), 3u);
+    EXPECT_EQ(table.find("HostApplication"), &first);
+    EXPECT_EQ(table.find("Other"), &second);
+    EXPECT_EQ(table.find("hostapplication"), nullptr);
+    EXPECT_EQ(table.find("HostApp"), nullptr);
+    EXPECT_EQ(table.find(std::string_view("Other\0", 6)), nullptr);
+    EXPECT_EQ(table.at(0), &first);
+    EXPECT_EQ(table.at(2), &third);
+    EXPECT_EQ(table.at(3), nullptr);
+    EXPECT_EQ(table.count(), 3u);
 }
 
 TEST(ModuleTable, HostApplicationIsTheMainProgram)

@@ -3,6 +3,8 @@
 //   S<position> T[<text>] E<start>,<end> F<total>
 // separated by blanks. Joined() gives the same trace with adjacent Text
 // pieces merged, which does not depend on how the input was chunked.
+// Written() gives what was written as a document: the Text bytes as they
+// are, each LineEnd as "\n", Start and Finish as "{start}" and "{finish}".
 #include <cstdint>
 #include <string>
 
@@ -12,10 +14,15 @@ namespace guard {
 
 class RecordingLineReceiver final : public LineReceiver {
 public:
-    void Start(std::uint64_t position) override { add("S" + std::to_string(position)); }
+    void Start(std::uint64_t position) override
+    {
+        add("S" + std::to_string(position));
+        written_ += "{start}";
+    }
     void Text(const char* begin, const char* end) override
     {
         add("T[" + std::string(begin, end) + "]");
+        written_.append(begin, end);
         if (begin == end)
             emptyText = true;
         for (const char* p = begin; p != end; ++p)
@@ -32,12 +39,20 @@ public:
     void LineEnd(std::uint64_t start, std::uint64_t end) override
     {
         add("E" + std::to_string(start) + "," + std::to_string(end));
+        written_ += '\n';
+        ++lineEnds;
     }
-    void Finish(std::uint64_t total) override { add("F" + std::to_string(total)); }
+    void Finish(std::uint64_t total) override
+    {
+        add("F" + std::to_string(total));
+        written_ += "{finish}";
+    }
 
     const std::string& Trace() const { return trace_; }
     const std::string& Joined() const { return joined_; }
+    const std::string& Written() const { return written_; }
 
+    int lineEnds = 0;
     bool emptyText = false;
     bool lineBreakInText = false;
 
@@ -52,6 +67,7 @@ private:
 
     std::string trace_;
     std::string joined_;
+    std::string written_;
 };
 
 } // namespace guard

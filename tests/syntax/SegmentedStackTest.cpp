@@ -58,4 +58,19 @@ TEST(SegmentedStack, KeepsOneSpareSoThatCrossingABoundaryReusesIt)
     EXPECT_EQ(stack.below(10), 42);
 }
 
+#ifndef NDEBUG
+TEST(SegmentedStackDeathTest, ReadingOrPoppingPastTheBottomAsserts)
+{
+    SegmentedStack<int, 2> stack;
+    EXPECT_DEATH(stack.pop(), "empty");
+    EXPECT_DEATH(stack.top(), "empty");
+    for (int i = 0; i < 5; ++i)
+        stack.push(i); // into the first heap block
+    EXPECT_DEATH(stack.below(5), "size");
+    EXPECT_DEATH(stack.pop(6), "size");
+    stack.pop(5);
+    EXPECT_DEATH(stack.pop(), "empty");
+}
+#endif
+
 } // namespace guard

@@ -19,24 +19,24 @@ public:
 
     void StartElement(std::string_view name, const XMLAttributeList& attributes) override
     {
-        Tag("S", name, attributes);
+        tag("S", name, attributes);
     }
-    void EndElement(std::string_view name) override { Add("E(" + Visible(name) + ")"); }
-    void Characters(std::string_view text) override { Add("C(" + Visible(text) + ")"); }
+    void EndElement(std::string_view name) override { add("E(" + visible(name) + ")"); }
+    void Characters(std::string_view text) override { add("C(" + visible(text) + ")"); }
     void ProcessingInstruction(std::string_view name, const XMLAttributeList& attributes) override
     {
-        Tag("P", name, attributes);
+        tag("P", name, attributes);
     }
 
 private:
-    void Tag(const char* kind, std::string_view name, const XMLAttributeList& attributes)
+    void tag(const char* kind, std::string_view name, const XMLAttributeList& attributes)
     {
-        std::string word = std::string(kind) + "(" + Visible(name);
+        std::string word = std::string(kind) + "(" + visible(name);
         for (const auto& [attributeName, value] : attributes)
-            word += "|" + Visible(attributeName) + "=" + Visible(value);
-        Add(word + ")");
+            word += "|" + visible(attributeName) + "=" + visible(value);
+        add(word + ")");
     }
-    void Add(const std::string& word) { events += (events.empty() ? "" : " ") + word; }
+    void add(const std::string& word) { events += (events.empty() ? "" : " ") + word; }
 };
 
 struct ReaderCase {
@@ -44,7 +44,7 @@ struct ReaderCase {
     std::string_view events;
 };
 
-void PrintTo(const ReaderCase& c, std::ostream* out) { *out << Visible(c.document); }
+void PrintTo(const ReaderCase& c, std::ostream* out) { *out << visible(c.document); }
 
 using namespace std::string_view_literals;
 
@@ -111,11 +111,11 @@ const ReaderCase kReaderCases[] = {
 
 class ReaderTable : public testing::TestWithParam<ReaderCase> { };
 
-std::string ParseInChunks(std::string_view document, const std::vector<std::size_t>& cuts)
+std::string parseInChunks(std::string_view document, const std::vector<std::size_t>& cuts)
 {
     EventRecorder recorder;
     SimpleXMLParserPL parser(recorder);
-    FeedInChunks(parser, document, cuts);
+    feedInChunks(parser, document, cuts);
     return recorder.events;
 }
 
@@ -124,11 +124,11 @@ TEST_P(ReaderTable, GivesTheSameEventsHowEverTheDocumentIsCut)
     const ReaderCase& c = GetParam();
     EventRecorder bytewise;
     SimpleXMLParserPL parser(bytewise);
-    FeedBytewise(parser, c.document);
+    feedBytewise(parser, c.document);
     EXPECT_EQ(bytewise.events, c.events) << "fed a byte at a time";
 
-    for (const auto& cuts : AllTwoCutSplits(c.document))
-        ASSERT_EQ(ParseInChunks(c.document, cuts), c.events) << "cut at " << cuts[0] << " and " << cuts[1];
+    for (const auto& cuts : allTwoCutSplits(c.document))
+        ASSERT_EQ(parseInChunks(c.document, cuts), c.events) << "cut at " << cuts[0] << " and " << cuts[1];
 }
 
 INSTANTIATE_TEST_SUITE_P(Documents, ReaderTable, testing::ValuesIn(kReaderCases));
@@ -162,7 +162,7 @@ TEST(DecodeXMLEntity, NamedAndHexadecimalReferences)
         {"&lt ;", "&lt ;"},     {"&;", "&;"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(DecodeXMLEntity(c.entity), c.decoded) << c.entity;
+        EXPECT_EQ(decodeXMLEntity(c.entity), c.decoded) << c.entity;
 }
 
 } // namespace

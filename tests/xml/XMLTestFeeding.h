@@ -12,7 +12,7 @@
 
 namespace guard {
 
-inline void FeedInChunks(SimpleXMLParserPL& parser, std::string_view document, const std::vector<std::size_t>& cuts)
+inline void feedInChunks(SimpleXMLParserPL& parser, std::string_view document, const std::vector<std::size_t>& cuts)
 {
     std::size_t from = 0;
     auto feed = [&](std::size_t to) {
@@ -25,17 +25,17 @@ inline void FeedInChunks(SimpleXMLParserPL& parser, std::string_view document, c
     feed(document.size());
 }
 
-inline void FeedBytewise(SimpleXMLParserPL& parser, std::string_view document)
+inline void feedBytewise(SimpleXMLParserPL& parser, std::string_view document)
 {
     std::vector<std::size_t> cuts;
     for (std::size_t i = 1; i < document.size(); ++i)
         cuts.push_back(i);
-    FeedInChunks(parser, document, cuts);
+    feedInChunks(parser, document, cuts);
 }
 
 // Every way of cutting `document` into three chunks (empty ones included),
 // which covers every two-chunk cut and the whole document too.
-inline std::vector<std::vector<std::size_t>> AllTwoCutSplits(std::string_view document)
+inline std::vector<std::vector<std::size_t>> allTwoCutSplits(std::string_view document)
 {
     std::vector<std::vector<std::size_t>> splits;
     for (std::size_t i = 0; i <= document.size(); ++i)
@@ -45,7 +45,7 @@ inline std::vector<std::vector<std::size_t>> AllTwoCutSplits(std::string_view do
 }
 
 // Bytes outside printable ASCII written as \xNN, so that failures are legible.
-inline std::string Visible(std::string_view bytes)
+inline std::string visible(std::string_view bytes)
 {
     static const char digits[] = "0123456789abcdef";
     std::string out;

@@ -13,30 +13,30 @@ namespace {
 
 // name[attr=value,...]{text}(child child ...), the brackets only when not
 // empty; a whole tree as one line.
-std::string Render(const XMLElementPL& element)
+std::string render(const XMLElementPL& element)
 {
-    std::string out = Visible(element.name);
+    std::string out = visible(element.name);
     if (!element.attributes.empty()) {
         out += "[";
         for (const auto& [name, value] : element.attributes)
-            out += (out.back() == '[' ? "" : ",") + Visible(name) + "=" + Visible(value);
+            out += (out.back() == '[' ? "" : ",") + visible(name) + "=" + visible(value);
         out += "]";
     }
     if (!element.text.empty())
-        out += "{" + Visible(element.text) + "}";
+        out += "{" + visible(element.text) + "}";
     if (!element.children.empty()) {
         out += "(";
         for (const auto& child : element.children)
-            out += (out.back() == '(' ? "" : " ") + Render(child);
+            out += (out.back() == '(' ? "" : " ") + render(child);
         out += ")";
     }
     return out;
 }
 
 // The tree, "-" when there is no root, then "closed" or "open".
-std::string Outcome(const XMLTreeParserPL& parser)
+std::string outcome(const XMLTreeParserPL& parser)
 {
-    std::string out = parser.Root() ? Render(*parser.Root()) : "-";
+    std::string out = parser.Root() ? render(*parser.Root()) : "-";
     return out + (parser.IsStackEmpty() ? " closed" : " open");
 }
 
@@ -45,7 +45,7 @@ struct TreeCase {
     std::string_view tree;
 };
 
-void PrintTo(const TreeCase& c, std::ostream* out) { *out << Visible(c.document); }
+void PrintTo(const TreeCase& c, std::ostream* out) { *out << visible(c.document); }
 
 const TreeCase kTreeCases[] = {
     {"<a>x &lt; y</a>", "a{x < y} closed"},
@@ -75,13 +75,13 @@ TEST_P(TreeTable, BuildsTheSameTreeHowEverTheDocumentIsCut)
     const TreeCase& c = GetParam();
     {
         XMLTreeParserPL parser;
-        FeedBytewise(parser, c.document);
-        EXPECT_EQ(Outcome(parser), c.tree) << "fed a byte at a time";
+        feedBytewise(parser, c.document);
+        EXPECT_EQ(outcome(parser), c.tree) << "fed a byte at a time";
     }
-    for (const auto& cuts : AllTwoCutSplits(c.document)) {
+    for (const auto& cuts : allTwoCutSplits(c.document)) {
         XMLTreeParserPL parser;
-        FeedInChunks(parser, c.document, cuts);
-        ASSERT_EQ(Outcome(parser), c.tree) << "cut at " << cuts[0] << " and " << cuts[1];
+        feedInChunks(parser, c.document, cuts);
+        ASSERT_EQ(outcome(parser), c.tree) << "cut at " << cuts[0] << " and " << cuts[1];
     }
 }
 
@@ -97,8 +97,8 @@ TEST(XMLElementPL, CopyingCopiesTheWholeSubtree)
     XMLElementPL copy = *parser.Root();
     copy.children[0].children[0].text = "2";
     copy.children[0].children.emplace_back("c", XMLAttributeList{{"k", "v"}});
-    EXPECT_EQ(Render(*parser.Root()), "r(a(b{1}))");
-    EXPECT_EQ(Render(copy), "r(a(b{2} c[k=v]))");
+    EXPECT_EQ(render(*parser.Root()), "r(a(b{1}))");
+    EXPECT_EQ(render(copy), "r(a(b{2} c[k=v]))");
 }
 
 TEST(XMLElementPL, DeeplyNestedElementsAreReadAndFreedWithoutRecursion)
@@ -125,7 +125,7 @@ TEST(XMLElementPL, DeeplyNestedElementsAreReadAndFreedWithoutRecursion)
     moved.children.emplace_back("a", XMLAttributeList{});
     moved.children[0].children.emplace_back("b", XMLAttributeList{});
     XMLElementPL target = std::move(moved);
-    EXPECT_EQ(Render(target), "r(a(b))");
+    EXPECT_EQ(render(target), "r(a(b))");
     EXPECT_TRUE(moved.children.empty());
 }
 
@@ -139,7 +139,7 @@ TEST(XMLParserReceiver, FeedsAPipelineStreamToTheParser)
     for (std::string_view part : parts)
         writer.Write(part.data(), part.data() + part.size());
     receiver.Finish();
-    EXPECT_EQ(Outcome(parser), "r(i{ab} i[x=1]{c}) closed");
+    EXPECT_EQ(outcome(parser), "r(i{ab} i[x=1]{c}) closed");
 }
 
 } // namespace

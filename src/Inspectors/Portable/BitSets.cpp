@@ -1,10 +1,32 @@
-#include "registry/Inspectors.h"
-#include "Inspectors/Portable/BitSets.h"
-
+// "bit set": an unsigned 64-bit word, bit 0 least significant; its
+// numerals, operators, shifts and the conversions to and from integers.
+//
+// A shift that would move a set bit out of the word is no value; a shift by
+// a negative amount shifts the other way. Bit indexes outside 0 to 63 are
+// no value where a single bit is asked for.
 #include <bit>
 #include <charconv>
+#include <cstdint>
+#include <optional>
+#include <type_traits>
+
+#include "registry/CoreValues.h"
+#include "registry/GuardType.h"
+#include "registry/Inspectors.h"
 
 namespace guard {
+
+struct BitSet {
+    std::uint64_t bits;
+};
+
+static_assert(sizeof(BitSet) == 8 && std::is_trivially_copyable_v<BitSet>);
+
+template <>
+struct GuardType<BitSet> {
+    static constexpr const char* name = "bit set";
+    static void hash(HashAccumulator& accumulator, BitSet value) { accumulator.addBytes(&value.bits, 8); }
+};
 
 namespace {
 
@@ -25,8 +47,8 @@ std::optional<BitSet> shiftedLeft(std::uint64_t bits, std::uint64_t amount)
     return BitSet{bits << amount};
 }
 
-} // namespace
-
+// global "bit set KEY": a binary numeral, most significant digit first;
+// leading zeros are skipped, at most 64 digits may remain; "" is the empty set.
 std::optional<BitSet> bitSetFromText(const String& text)
 {
     const char* digit = text.begin();
@@ -43,6 +65,8 @@ std::optional<BitSet> bitSetFromText(const String& text)
     return BitSet{bits};
 }
 
+// cast "string" from bit set: the binary numeral without leading zeros
+// (the empty set gives the empty string).
 String bitSetAsString(BitSet set)
 {
     if (set.bits == 0)
@@ -52,6 +76,7 @@ String bitSetAsString(BitSet set)
     return String::copy(digits, written.ptr);
 }
 
+// global "bit KEY": the set of bit KEY alone.
 std::optional<BitSet> bitSetOfBit(std::int64_t key)
 {
     if (key < 0 || key > 63)
@@ -59,6 +84,7 @@ std::optional<BitSet> bitSetOfBit(std::int64_t key)
     return BitSet{std::uint64_t(1) << key};
 }
 
+// "bit KEY of BIT SET": whether bit KEY is set.
 std::optional<bool> bitOfBitSet(std::int64_t key, BitSet set)
 {
     if (key < 0 || key > 63)
@@ -66,6 +92,8 @@ std::optional<bool> bitOfBitSet(std::int64_t key, BitSet set)
     return (set.bits >> key & 1) != 0;
 }
 
+// "least significant one bit of" and "most significant one bit of": the
+// index of the lowest / highest set bit; no value for the empty set.
 std::optional<std::int64_t> leastSignificantOneBit(BitSet set)
 {
     if (set.bits == 0)
@@ -80,6 +108,7 @@ std::optional<std::int64_t> mostSignificantOneBit(BitSet set)
     return 63 - std::countl_zero(set.bits);
 }
 
+// "right shift KEY of" and "left shift KEY of".
 std::optional<BitSet> rightShiftOfBitSet(std::int64_t key, BitSet set)
 {
     if (key >= 0)
@@ -94,29 +123,42 @@ std::optional<BitSet> leftShiftOfBitSet(std::int64_t key, BitSet set)
     return shiftedRight(set.bits, reversedShift(key));
 }
 
-bool OneBits::first(std::int64_t& out, BitSet set)
-{
-    remaining_ = set.bits;
-    return next(out);
-}
+// "one bits of BIT SET": the indexes of the set bits, lowest first.
+class OneBits {
+public:
+    bool first(std::int64_t& out, BitSet set)
+    {
+        remaining_ = set.bits;
+        return next(out);
+    }
 
-bool OneBits::next(std::int64_t& out)
-{
-    if (remaining_ == 0)
-        return false;
-    out = std::countr_zero(remaining_);
-    remaining_ &= remaining_ - 1; // clear the lowest set bit
-    return true;
-}
+    bool next(std::int64_t& out)
+    {
+        if (remaining_ == 0)
+            return false;
+        out = std::countr_zero(remaining_);
+        remaining_ &= remaining_ - 1; // clear the lowest set bit
+        return true;
+    }
 
+private:
+    std::uint64_t remaining_ = 0;
+};
+
+// "+" union, "-" difference, "*" intersection, "=" equality, "contains"
+// (every bit of the right operand is in the left one).
 BitSet bitSetUnion(BitSet left, BitSet right) { return BitSet{left.bits | right.bits}; }
 BitSet bitSetDifference(BitSet left, BitSet right) { return BitSet{left.bits & ~right.bits}; }
 BitSet bitSetIntersection(BitSet left, BitSet right) { return BitSet{left.bits & right.bits}; }
 bool bitSetsEqual(BitSet left, BitSet right) { return left.bits == right.bits; }
 bool bitSetContains(BitSet left, BitSet right) { return (left.bits & right.bits) == right.bits; }
 
+// casts "bit set" and "bits" from integer, "integer" from bit set: the same
+// 64-bit pattern.
 BitSet integerAsBitSet(std::int64_t value) { return BitSet{std::uint64_t(value)}; }
 std::int64_t bitSetAsInteger(BitSet set) { return std::int64_t(set.bits); }
+
+} // namespace
 
 GUARD_INSPECTORS(type<BitSet>(), property<Shape::Keyed, bitSetFromText>("bit set", "bit sets"),
                  property<Shape::Keyed, bitSetOfBit>("bit", "bits"),

@@ -1,8 +1,9 @@
-#include "Inspectors/Portable/ValueBundles.h"
-#include "registry/Inspectors.h"
 #include "Inspectors/Portable/FloatingPointArithmetic.h"
 
 #include <cmath>
+
+#include "Inspectors/Portable/ValueBundles.h"
+#include "registry/Inspectors.h"
 
 namespace guard {
 

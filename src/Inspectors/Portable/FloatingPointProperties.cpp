@@ -1,7 +1,15 @@
-#include "registry/Inspectors.h"
-#include "Inspectors/Portable/FloatingPointProperties.h"
-
+// Properties of a floating point number: its significance, its exception
+// flags, its class (finite, infinite, NaN, normal) and its integer
+// neighbours.
+//
+// The significance places compute through log10, whose exceptions are not
+// exactly defined; these results keep the operand's flags and add none.
 #include <cmath>
+#include <cstdint>
+#include <optional>
+
+#include "Inspectors/Portable/FloatingPoint.h"
+#include "registry/Inspectors.h"
 
 namespace guard {
 
@@ -23,24 +31,29 @@ std::optional<std::int64_t> asInteger(double whole)
     return std::int64_t(whole);
 }
 
-} // namespace
-
+// "significance threshold of F": value the significance, significance 0.01 of that.
 FloatingPoint significanceThreshold(const FloatingPoint& number)
 {
     return FloatingPoint{number.significance, kPlaceSignificance * number.significance, number.flags};
 }
 
+// "significance place of F": value log10(significance), significance 0.01.
 FloatingPoint significancePlace(const FloatingPoint& number)
 {
     return FloatingPoint{std::log10(number.significance), kPlaceSignificance, number.flags};
 }
 
+// "relative significance place of F": log10(|value|) - log10(significance), significance 0.01.
 FloatingPoint relativeSignificancePlace(const FloatingPoint& number)
 {
     double place = std::log10(std::fabs(number.value)) - std::log10(number.significance);
     return FloatingPoint{place, kPlaceSignificance, number.flags};
 }
 
+// Keyed forms; a negative key is no value.
+// "more significance K": significance / 10^K; "less significance K":
+// significance * 10^K; "significance place K": significance 10^K;
+// "relative significance place K": significance |value| / 10^K.
 std::optional<FloatingPoint> moreSignificance(std::int64_t key, const FloatingPoint& number)
 {
     if (key < 0)
@@ -69,17 +82,22 @@ std::optional<FloatingPoint> withRelativeSignificancePlace(std::int64_t key, con
     return withSignificance(number, std::fabs(number.value) / powerOfTen(key));
 }
 
+// "divided by zero", "inexact", "invalid", "overflow", "underflow".
 bool dividedByZeroFlag(const FloatingPoint& number) { return number.flags & FloatingPointFlag::kDividedByZero; }
 bool inexactFlag(const FloatingPoint& number) { return number.flags & FloatingPointFlag::kInexact; }
 bool invalidFlag(const FloatingPoint& number) { return number.flags & FloatingPointFlag::kInvalid; }
 bool overflowFlag(const FloatingPoint& number) { return number.flags & FloatingPointFlag::kOverflow; }
 bool underflowFlag(const FloatingPoint& number) { return number.flags & FloatingPointFlag::kUnderflow; }
 
+// "finite", "infinite", "nan" (quiet or signalling), "normal".
 bool isFiniteNumber(const FloatingPoint& number) { return std::isfinite(number.value); }
 bool isInfiniteNumber(const FloatingPoint& number) { return std::isinf(number.value); }
 bool isNotANumber(const FloatingPoint& number) { return std::isnan(number.value); }
 bool isNormalNumber(const FloatingPoint& number) { return std::isnormal(number.value); }
 
+// "integer floor of", "integer ceiling of" and cast "integer" (nearest,
+// ties to even); no value when the result is not finite or does not fit in
+// 64 bits.
 std::optional<std::int64_t> integerFloor(const FloatingPoint& number) { return asInteger(std::floor(number.value)); }
 
 std::optional<std::int64_t> integerCeiling(const FloatingPoint& number) { return asInteger(std::ceil(number.value)); }
@@ -90,6 +108,8 @@ std::optional<std::int64_t> floatingPointAsInteger(const FloatingPoint& number)
     // ties to even), which nearbyint uses without raising exceptions.
     return asInteger(std::nearbyint(number.value));
 }
+
+} // namespace
 
 GUARD_INSPECTORS(
     property<Shape::Of, significanceThreshold>("significance threshold", "significance thresholds"),

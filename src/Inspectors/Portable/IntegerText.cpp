@@ -1,12 +1,12 @@
-#include "registry/Inspectors.h"
-
-#include "pipeline/HexDigits.h"
-#include "pipeline/HexEncoder.h"
-#include "pipeline/WholeFiltering.h"
 #include "Inspectors/Portable/IntegerText.h"
 
 #include <charconv>
 #include <limits>
+
+#include "pipeline/HexDigits.h"
+#include "pipeline/HexEncoder.h"
+#include "pipeline/WholeFiltering.h"
+#include "registry/Inspectors.h"
 
 namespace guard {
 
@@ -78,8 +78,8 @@ std::optional<String> hexadecimalStringFromText(const String& text)
     char* bytes = nullptr;
     String result = String::allocate(text.length / 2, bytes);
     for (std::uint32_t i = 0; i < text.length; i += 2) {
-        int high = hexDigitValue(text.data[i]);
-        int low = hexDigitValue(text.data[i + 1]);
+        int high = hexDigitValue(static_cast<unsigned char>(text.data[i]));
+        int low = hexDigitValue(static_cast<unsigned char>(text.data[i + 1]));
         if (high < 0 || low < 0)
             return std::nullopt;
         bytes[i / 2] = char(high << 4 | low);

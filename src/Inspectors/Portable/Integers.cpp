@@ -1,5 +1,6 @@
-#include "registry/Inspectors.h"
 #include "Inspectors/Portable/Integers.h"
+
+#include "registry/Inspectors.h"
 
 namespace guard {
 

@@ -1,101 +1,168 @@
-#include "registry/Inspectors.h"
-#include "Inspectors/Portable/NumericAggregates.h"
+// The aggregates "sum", "product", "mean" and "standard deviation" of
+// plural integers and floating point numbers, as streaming states: add()
+// takes the source's elements in order, result() gives the answer (false:
+// no value).
+//
+// Integer sums and products are exact: after any overflow the aggregate has
+// no value, even if later elements would bring it back into range.
+// Floating point sums and products start from 0.0 and 1.0 with the smallest
+// normal double as significance and combine with floating point "+" and
+// "*". Means and standard deviations convert integers to floating point
+// (significance 1.0) and divide by the count as floating point by integer
+// division, so an empty source gives NaN with the invalid flag.
+#include <cstdint>
 
+#include "Inspectors/Portable/FloatingPoint.h"
 #include "Inspectors/Portable/FloatingPointArithmetic.h"
+#include "registry/Inspectors.h"
 
 namespace guard {
 
-void IntegerSum::add(std::int64_t element)
-{
-    std::int64_t combined;
-    if (overflow_ || __builtin_add_overflow(total_, element, &combined))
-        overflow_ = true;
-    else
-        total_ = combined;
-}
+namespace {
 
-bool IntegerSum::result(std::int64_t& out) const
-{
-    out = total_;
-    return !overflow_;
-}
+// "sum of INTEGERS": starts at 0.
+class IntegerSum {
+public:
+    void add(std::int64_t element)
+    {
+        std::int64_t combined;
+        if (overflow_ || __builtin_add_overflow(total_, element, &combined))
+            overflow_ = true;
+        else
+            total_ = combined;
+    }
 
-void IntegerProduct::add(std::int64_t element)
-{
-    std::int64_t combined;
-    if (overflow_ || __builtin_mul_overflow(total_, element, &combined))
-        overflow_ = true;
-    else
-        total_ = combined;
-}
+    bool result(std::int64_t& out) const
+    {
+        out = total_;
+        return !overflow_;
+    }
 
-bool IntegerProduct::result(std::int64_t& out) const
-{
-    out = total_;
-    return !overflow_;
-}
+private:
+    std::int64_t total_ = 0;
+    bool overflow_ = false;
+};
 
-void FloatingPointSum::add(const FloatingPoint& element) { total_ = addFloatingPoints(total_, element); }
+// "product of INTEGERS": starts at 1.
+class IntegerProduct {
+public:
+    void add(std::int64_t element)
+    {
+        std::int64_t combined;
+        if (overflow_ || __builtin_mul_overflow(total_, element, &combined))
+            overflow_ = true;
+        else
+            total_ = combined;
+    }
 
-bool FloatingPointSum::result(FloatingPoint& out) const
-{
-    out = total_;
-    return true;
-}
+    bool result(std::int64_t& out) const
+    {
+        out = total_;
+        return !overflow_;
+    }
 
-void FloatingPointProduct::add(const FloatingPoint& element) { total_ = multiplyFloatingPoints(total_, element); }
+private:
+    std::int64_t total_ = 1;
+    bool overflow_ = false;
+};
 
-bool FloatingPointProduct::result(FloatingPoint& out) const
-{
-    out = total_;
-    return true;
-}
+// "sum of FLOATING POINTS".
+class FloatingPointSum {
+public:
+    void add(const FloatingPoint& element) { total_ = addFloatingPoints(total_, element); }
 
-void FloatingPointMean::add(const FloatingPoint& element)
-{
-    sum_.add(element);
-    ++count_;
-}
+    bool result(FloatingPoint& out) const
+    {
+        out = total_;
+        return true;
+    }
 
-bool FloatingPointMean::result(FloatingPoint& out) const
-{
-    FloatingPoint sum;
-    sum_.result(sum);
-    out = divideFloatingPointByInteger(sum, count_);
-    return true;
-}
+private:
+    FloatingPoint total_{0.0, kSmallestNormal, 0};
+};
 
-void FloatingPointStandardDeviation::add(const FloatingPoint& element)
-{
-    meanOfSquares_.add(multiplyFloatingPoints(element, element));
-    mean_.add(element);
-}
+// "product of FLOATING POINTS".
+class FloatingPointProduct {
+public:
+    void add(const FloatingPoint& element) { total_ = multiplyFloatingPoints(total_, element); }
 
-bool FloatingPointStandardDeviation::result(FloatingPoint& out) const
-{
-    FloatingPoint m;
-    FloatingPoint q;
-    mean_.result(m);
-    meanOfSquares_.result(q);
-    std::uint32_t flags = m.flags | q.flags;
-    double squaredMean = watchedProduct(m.value, m.value, flags);
-    double variance = watchedDifference(q.value, squaredMean, flags);
-    out = FloatingPoint{watchedSquareRoot(variance, flags), m.significance, flags};
-    return true;
-}
+    bool result(FloatingPoint& out) const
+    {
+        out = total_;
+        return true;
+    }
 
+private:
+    FloatingPoint total_{1.0, kSmallestNormal, 0};
+};
+
+// "mean of INTEGERS" and "mean of FLOATING POINTS": sum / count.
+class FloatingPointMean {
+public:
+    void add(const FloatingPoint& element)
+    {
+        sum_.add(element);
+        ++count_;
+    }
+
+    bool result(FloatingPoint& out) const
+    {
+        FloatingPoint sum;
+        sum_.result(sum);
+        out = divideFloatingPointByInteger(sum, count_);
+        return true;
+    }
+
+private:
+    FloatingPointSum sum_;
+    std::int64_t count_ = 0;
+};
+
+// "standard deviation of INTEGERS" and "... of FLOATING POINTS": the
+// population standard deviation sqrt(q - m^2) with m the mean and q the mean
+// of the squares; significance that of m; flags those of m and q with the
+// exceptions of computing q - m^2 and its square root.
+class FloatingPointStandardDeviation {
+public:
+    void add(const FloatingPoint& element)
+    {
+        meanOfSquares_.add(multiplyFloatingPoints(element, element));
+        mean_.add(element);
+    }
+
+    bool result(FloatingPoint& out) const
+    {
+        FloatingPoint m;
+        FloatingPoint q;
+        mean_.result(m);
+        meanOfSquares_.result(q);
+        std::uint32_t flags = m.flags | q.flags;
+        double squaredMean = watchedProduct(m.value, m.value, flags);
+        double variance = watchedDifference(q.value, squaredMean, flags);
+        out = FloatingPoint{watchedSquareRoot(variance, flags), m.significance, flags};
+        return true;
+    }
+
+private:
+    FloatingPointMean mean_;
+    FloatingPointMean meanOfSquares_;
+};
+
+// The integer forms: each element converted to floating point first.
 template <class FloatingPointAggregate>
-void OfIntegers<FloatingPointAggregate>::add(std::int64_t element)
-{
-    FloatingPointAggregate::add(integerAsFloatingPoint(element));
-}
+class OfIntegers : public FloatingPointAggregate {
+public:
+    void add(std::int64_t element) { FloatingPointAggregate::add(integerAsFloatingPoint(element)); }
+};
 
-template class OfIntegers<FloatingPointMean>;
-template class OfIntegers<FloatingPointStandardDeviation>;
+using IntegerMean = OfIntegers<FloatingPointMean>;
+using IntegerStandardDeviation = OfIntegers<FloatingPointStandardDeviation>;
+
+} // namespace
 
 GUARD_INSPECTORS(aggregate<IntegerSum>("sum", "sums"), aggregate<IntegerProduct>("product", "products"),
-                 aggregate<OfIntegers<FloatingPointMean>>("mean", "means"),
-                 aggregate<OfIntegers<FloatingPointStandardDeviation>>("standard deviation", "standard deviations"),
+                 aggregate<IntegerMean>("mean", "means"),
+                 aggregate<IntegerStandardDeviation>("standard deviation", "standard deviations"),
                  aggregate<FloatingPointSum>("sum", "sums"), aggregate<FloatingPointProduct>("product", "products"),
                  aggregate<FloatingPointMean>("mean", "means"),
                  aggregate<FloatingPointStandardDeviation>("standard deviation", "standard deviations"))

@@ -29,6 +29,7 @@
 #include "registry/InspectorErrors.h"
 #include "registry/InspectorRegistry.h"
 #include "registry/Registration.h"
+#include "support/Questions.h"
 
 namespace guard {
 
@@ -170,11 +171,9 @@ public:
     // The bound tree's nodes (root first), or empty when binding failed.
     std::vector<Expression*> bind(const std::string& text)
     {
-        evaluator_.reset();
         bindError_.clear();
         try {
-            evaluator_.lexer().Receive(text.data(), text.data() + text.size());
-            evaluator_.endInput();
+            bindQuestion(evaluator_, text);
         } catch (const std::exception& e) {
             bindError_ = e.what();
             return {};

@@ -1,4 +1,4 @@
-#include "GuardTokenRecorder.h"
+#include "support/GuardTokenRecorder.h"
 
 #include <cstdio>
 

@@ -15,8 +15,8 @@ namespace {
 struct ThreeModules : InspectorContext, InspectorLibraryContext {
     ThreeModules()
     {
-        findModule = [](std::string_view name) { return entries().Find(name); };
-        moduleAt = [](std::size_t index) { return entries().At(index); };
+        findModule = [](std::string_view name) { return entries().find(name); };
+        moduleAt = [](std::size_t index) { return entries().at(index); };
     }
     static Platform::ModuleTable& entries()
     {
@@ -25,9 +25,9 @@ struct ThreeModules : InspectorContext, InspectorLibraryContext {
         static Platform::ModuleTable* modules = [] {
             static char first, second;
             auto* made = new Platform::ModuleTable;
-            made->Add("First", &first);
-            made->Add("Second", &second);
-            made->Add("HostApplication", Platform::hostApplicationModule());
+            made->add("First", &first);
+            made->add("Second", &second);
+            made->add("HostApplication", Platform::hostApplicationModule());
             return made;
         }();
         return *modules;

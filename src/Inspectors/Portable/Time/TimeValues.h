@@ -122,26 +122,66 @@ inline bool operator<(NumberOfMonths a, NumberOfMonths b) { return a.count < b.c
 inline bool operator==(Year a, Year b) { return a.year == b.year; }
 inline bool operator<(Year a, Year b) { return a.year < b.year; }
 
+// The types' names, the value sizes the language gives them where it gives
+// one (whatever this build's layout takes), and the hash of the types that
+// the language hashes: over the bytes that identify the value.
 #define GUARD_TIME_TYPE(T, text)                                                                                       \
     template <>                                                                                                        \
     struct GuardType<T> {                                                                                              \
         static constexpr const char* name = text;                                                                      \
     }
+#define GUARD_SIZED_TIME_TYPE(T, text, size)                                                                           \
+    template <>                                                                                                        \
+    struct GuardType<T> {                                                                                              \
+        static constexpr const char* name = text;                                                                      \
+        static constexpr std::uint32_t valueSize = size;                                                               \
+    }
+#define GUARD_HASHED_TIME_TYPE(T, text, size, member)                                                                  \
+    template <>                                                                                                        \
+    struct GuardType<T> {                                                                                              \
+        static constexpr const char* name = text;                                                                      \
+        static constexpr std::uint32_t valueSize = size;                                                               \
+        static void hash(HashAccumulator& accumulator, const T& value)                                                 \
+        {                                                                                                              \
+            accumulator.addBytes(&value.member, sizeof value.member);                                                  \
+        }                                                                                                              \
+    }
 
-GUARD_TIME_TYPE(Time, "time");
-GUARD_TIME_TYPE(TimeInterval, "time interval");
-GUARD_TIME_TYPE(TimeZone, "time zone");
-GUARD_TIME_TYPE(Date, "date");
-GUARD_TIME_TYPE(TimeOfDay, "time of day");
-GUARD_TIME_TYPE(ZonedTimeOfDay, "time of day with time zone");
-GUARD_TIME_TYPE(TimeRange, "time range");
-GUARD_TIME_TYPE(DayOfWeek, "day of week");
-GUARD_TIME_TYPE(DayOfMonth, "day of month");
+GUARD_HASHED_TIME_TYPE(Time, "time", 8, count);
+GUARD_HASHED_TIME_TYPE(TimeInterval, "time interval", 8, count);
+GUARD_HASHED_TIME_TYPE(TimeZone, "time zone", 8, offset);
+GUARD_SIZED_TIME_TYPE(ZonedTimeOfDay, "time of day with time zone", 16);
+GUARD_SIZED_TIME_TYPE(TimeRange, "time range", 16);
+GUARD_SIZED_TIME_TYPE(DayOfWeek, "day of week", 4);
+GUARD_SIZED_TIME_TYPE(DayOfMonth, "day of month", 8);
 GUARD_TIME_TYPE(DayOfYear, "day of year");
 GUARD_TIME_TYPE(Month, "month");
-GUARD_TIME_TYPE(MonthAndYear, "month and year");
+GUARD_SIZED_TIME_TYPE(MonthAndYear, "month and year", 16);
 GUARD_TIME_TYPE(NumberOfMonths, "number of months");
 GUARD_TIME_TYPE(Year, "year");
+
+// A date is identified by its day, month and year; a time of day by its
+// hour, minute and second.
+template <>
+struct GuardType<Date> {
+    static constexpr const char* name = "date";
+    static constexpr std::uint32_t valueSize = 24;
+    static void hash(HashAccumulator& accumulator, const Date& value)
+    {
+        const std::int64_t fields[3] = {value.day, value.month, value.year};
+        accumulator.addBytes(fields, sizeof fields);
+    }
+};
+template <>
+struct GuardType<TimeOfDay> {
+    static constexpr const char* name = "time of day";
+    static constexpr std::uint32_t valueSize = 8;
+    static void hash(HashAccumulator& accumulator, const TimeOfDay& value)
+    {
+        const std::uint8_t fields[3] = {value.hour, value.minute, value.second};
+        accumulator.addBytes(fields, sizeof fields);
+    }
+};
 
 #undef GUARD_TIME_TYPE
 

@@ -5,7 +5,10 @@
 #include <memory>
 
 #include "crypto/OpenSslCertificateContext.h"
+#include "registry/InspectorContext.h"
 #include "registry/InspectorErrors.h"
+#include "registry/InspectorRegistry.h"
+#include "registry/StackAllocator.h"
 
 namespace guard {
 
@@ -33,6 +36,9 @@ Certificate makeCertificate(time_t notBefore)
     EVP_PKEY_free(key);
     return certificate;
 }
+
+// The context of an evaluation that holds certificates.
+class CertificateEvaluationContext : public InspectorContext, public OpenSSLCertificateContext { };
 
 } // namespace
 
@@ -68,6 +74,36 @@ TEST(Certificate, InvalidBeforeIsTheStartOfValidityInMicroseconds)
     EXPECT_THROW(crypto.certificateInvalidBefore(nullptr), NoSuchObject);
     char text[40];
     EXPECT_THROW(crypto.certificateSha1(nullptr, text), NoSuchObject);
+}
+
+// No question can make a certificate, so the row is called as the evaluator
+// would call it, with the certificate value and the evaluation's context.
+TEST(Certificate, InvalidBeforeRowAnswersTheTime)
+{
+    InspectorRegistry& registry = InspectorRegistry::get();
+    const TypeRecord* type = registry.findType("x509 certificate");
+    ASSERT_NE(type, nullptr);
+    const PropertyRecord* row = registry.findProperty(type, "invalid before", registry.worldType()).record;
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(std::string_view(row->resultTypeName), "time");
+    ASSERT_NE(row->perOperand, nullptr);
+
+    CertificateEvaluationContext context;
+    InlineStackAllocator<256> allocator;
+    InstalledEvaluation installed(&context, &allocator);
+    for (time_t start : {time_t(1234567890), time_t(-86400)}) {
+        Certificate certificate = makeCertificate(start);
+        const void* value = certificate.get();
+        std::int64_t time = 0;
+        alignas(16) char state[16] = {};
+        ASSERT_LE(row->stateSize, sizeof state);
+        EXPECT_TRUE(row->perOperand(&time, nullptr, &value, state, row->context)) << start;
+        EXPECT_EQ(time, std::int64_t(start) * 1000000) << start;
+    }
+    const void* none = nullptr;
+    std::int64_t time = 0;
+    alignas(16) char state[16] = {};
+    EXPECT_THROW(row->perOperand(&time, nullptr, &none, state, row->context), NoSuchObject);
 }
 
 } // namespace guard

@@ -60,17 +60,12 @@ bench:
 	@build/bench/bench/guard_bench $(BENCH_FLAGS)
 	@GUARD=build/bench/guard bench/compare.sh
 
-# The Debian package of the release programs: guard, guard-shell and the
-# manual page (build/release/guard_<version>_amd64.deb).
-.PHONY: package
-package: release
-	@cd build/release && cpack >/dev/null && ls "$$PWD"/guard_*.deb
-
 clean:
 	rm -rf build
 
-# The Debian package: the usual dynamically linked, position-independent
-# program (a static binary is not what a distribution ships).
+# The Debian package of guard, guard-shell and guard-settings with their
+# manual pages: the usual dynamically linked, position-independent programs
+# (a static binary is not what a distribution ships).
 package:
 	@scripts/install-deps --package
 	@cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DGUARD_TESTS=OFF $(CMAKE_FLAGS) >/dev/null

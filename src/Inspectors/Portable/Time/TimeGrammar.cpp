@@ -500,12 +500,18 @@ std::optional<Reading> readCommonTime(std::string_view text)
         return std::nullopt;
     if (s.take(' ')) {
         std::int32_t hhmm = 0;
-        if (s.take('+') && s.digits(4, hhmm))
+        // One sign, then exactly four digits; anything else is the grammar's.
+        const bool east = s.take('+');
+        const bool west = !east && s.take('-');
+        if (east || west) {
+            if (!s.digits(4, hhmm))
+                return std::nullopt;
             zone = (hhmm / 100 * 60 + hhmm % 100) * 60;
-        else if (s.take('-') && s.digits(4, hhmm))
-            zone = -(hhmm / 100 * 60 + hhmm % 100) * 60;
-        else if (!s.word(s.text.size() - s.at == 2 ? 2 : 3, kZoneName, zone))
+            if (west)
+                zone = -zone;
+        } else if (!s.word(s.text.size() - s.at == 2 ? 2 : 3, kZoneName, zone)) {
             return std::nullopt;
+        }
         zoneGiven = true;
     }
     if (!s.atEnd() || !Calendar::isValidDate(year, month, day) || hour >= 24 || minute >= 60 || second >= 60)

@@ -46,7 +46,7 @@ public:
     bool atEnd()
     {
         skipSpaceAndComments();
-        return at_ == text_.size();
+        return at_ >= text_.size();
     }
     bool skip(char c)
     {
@@ -102,7 +102,7 @@ private:
                 return;
             int level = 0;
             do {
-                if (text_[at_] == '\\')
+                if (text_[at_] == '\\' && at_ + 1 < text_.size())
                     ++at_;
                 else if (text_[at_] == '(')
                     ++level;

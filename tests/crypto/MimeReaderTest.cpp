@@ -105,6 +105,10 @@ TEST(MimeReader, ContentTypesWithParametersQuotesAndComments)
     EXPECT_FALSE(type.is("multipart/mixed"));
     EXPECT_EQ(parseContentType("").mediaType(), "text/plain");
     EXPECT_EQ(parseContentType("garbage").mediaType(), "text/plain");
+    // A comment whose last byte is a backslash ends with the value (it once
+    // left the reader past the end, looking for the next parameter forever).
+    EXPECT_EQ(parseContentType("text/html; a (x\\").mediaType(), "text/html");
+    EXPECT_EQ(parseContentType("text/html (\\").mediaType(), "text/html");
 }
 
 TEST(MimeReader, NestedMultipartsYieldEveryPartAtItsDepthInAnyChunking)

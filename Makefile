@@ -12,7 +12,7 @@ export CCACHE_BASEDIR ?= $(abspath $(CURDIR)/..)
 export CCACHE_NOHASHDIR ?= 1
 CMAKE_FLAGS ?=
 FUZZ_SECONDS ?= 60
-FUZZ_CI_SECONDS ?= 15
+FUZZ_CI_SECONDS ?= 60
 
 .PHONY: all release demo test bench fuzz fuzz-build deps clean package install
 

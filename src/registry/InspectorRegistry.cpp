@@ -260,6 +260,21 @@ PropertyLookup InspectorRegistry::findProperty(const TypeRecord* objectType, std
 
 const CastRecord* InspectorRegistry::findCast(const TypeRecord* sourceType, std::string_view castName) const
 {
+    if (const CastRecord* record = castOrNull(sourceType, castName))
+        return record;
+    throw OperationNotDefined(castName);
+}
+
+const BinaryOperatorRecord* InspectorRegistry::findBinaryOperator(const TypeRecord* left, unsigned index,
+                                                                  const TypeRecord* right) const
+{
+    if (const BinaryOperatorRecord* record = binaryOperatorOrNull(left, index, right))
+        return record;
+    throw OperationNotDefined(binaryOperatorName(index));
+}
+
+const CastRecord* InspectorRegistry::castOrNull(const TypeRecord* sourceType, std::string_view castName) const
+{
     for (const TypeRecord* t = sourceType; t; t = t->base) {
         if (!t->tables)
             continue;
@@ -272,11 +287,11 @@ const CastRecord* InspectorRegistry::findCast(const TypeRecord* sourceType, std:
             return found->record;
         }
     }
-    throw OperationNotDefined(castName);
+    return nullptr;
 }
 
-const BinaryOperatorRecord* InspectorRegistry::findBinaryOperator(const TypeRecord* left, unsigned index,
-                                                                  const TypeRecord* right) const
+const BinaryOperatorRecord* InspectorRegistry::binaryOperatorOrNull(const TypeRecord* left, unsigned index,
+                                                                    const TypeRecord* right) const
 {
     auto registered = [index](const TypeRecord* l, const TypeRecord* r) -> const BinaryOperatorRecord* {
         if (!l->tables || index >= kBinaryOperatorCount)
@@ -292,16 +307,13 @@ const BinaryOperatorRecord* InspectorRegistry::findBinaryOperator(const TypeReco
         return forEachBase(right, [&](const TypeRecord* r) { return registered(l, r) != nullptr; }) != nullptr;
     });
     if (!mostSpecificLeft)
-        throw OperationNotDefined(binaryOperatorName(index));
+        return nullptr;
     // ...then the most specific right type for that left type or its bases.
     const TypeRecord* mostSpecificRight = forEachBase(right, [&](const TypeRecord* r) {
         return forEachBase(mostSpecificLeft, [&](const TypeRecord* l) { return registered(l, r) != nullptr; }) !=
             nullptr;
     });
-    const BinaryOperatorRecord* record = registered(mostSpecificLeft, mostSpecificRight);
-    if (!record)
-        throw OperationNotDefined(binaryOperatorName(index));
-    return record;
+    return registered(mostSpecificLeft, mostSpecificRight);
 }
 
 const UnaryOperatorRecord* InspectorRegistry::findUnaryOperator(const TypeRecord* operand, unsigned index) const

@@ -12,7 +12,8 @@
 //    has the operator for any base of the right type, then the most specific
 //    right type for that left chain; the two must meet in one registration.
 //  - findUnaryOperator(operand, index): for each base of the operand type.
-// A failed lookup throws OperationNotDefined; a blocked inspector
+// A failed lookup throws OperationNotDefined (the ...OrNull forms answer
+// null instead, for callers that only ask); a blocked inspector
 // InspectorBlacklisted. Type names ending in ")" are structured names,
 // "( a, b )" (a tuple type, made on demand and kept) or "name( a, b )" (a
 // named structured type with the tuple's value layout).
@@ -51,6 +52,9 @@ public:
     const BinaryOperatorRecord* findBinaryOperator(const TypeRecord* left, unsigned index,
                                                    const TypeRecord* right) const;
     const UnaryOperatorRecord* findUnaryOperator(const TypeRecord* operand, unsigned index) const;
+    const CastRecord* castOrNull(const TypeRecord* sourceType, std::string_view castName) const;
+    const BinaryOperatorRecord* binaryOperatorOrNull(const TypeRecord* left, unsigned index,
+                                                     const TypeRecord* right) const;
 
     // The tuple type of (first element, rest), the rest being a tuple type
     // or the world type; one record per pair for the whole run.

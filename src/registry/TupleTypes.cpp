@@ -152,16 +152,6 @@ bool stringAdapter(void* result, const void* value, const void*, void*, const vo
     return true;
 }
 
-template <class Find>
-auto findOrNull(Find find) -> decltype(find())
-{
-    try {
-        return find();
-    } catch (const OperationNotDefined&) {
-        return nullptr;
-    }
-}
-
 } // namespace
 
 const TypeRecord* InspectorRegistry::TupleTypes::tupleType(InspectorRegistry& registry, const TypeRecord* first,
@@ -241,8 +231,8 @@ void InspectorRegistry::TupleTypes::attachInspectors(InspectorRegistry& registry
     tuple.tables = TypeTables();
     tuple.tables.properties = std::move(properties);
 
-    tuple.elementEqual = findOrNull([&] { return registry.findBinaryOperator(first, kEqual, first); });
-    tuple.elementLess = findOrNull([&] { return registry.findBinaryOperator(first, kLessThan, first); });
+    tuple.elementEqual = registry.binaryOperatorOrNull(first, kEqual, first);
+    tuple.elementLess = registry.binaryOperatorOrNull(first, kLessThan, first);
     const InspectorAdapter adapters[3] = {equalAdapter, lessAdapter, lessOrEqualAdapter};
     const unsigned indexes[3] = {kEqual, kLessThan, kLessThanOrEqual};
     for (int i = 0; i < 3; ++i) {
@@ -259,7 +249,7 @@ void InspectorRegistry::TupleTypes::attachInspectors(InspectorRegistry& registry
         tuple.tables.binary[indexes[i]].push_back(&op);
     }
 
-    tuple.elementString = findOrNull([&] { return registry.findCast(first, "string"); });
+    tuple.elementString = registry.castOrNull(first, "string");
     if (tuple.elementString && tuple.elementString->resultType != registry.stringType())
         tuple.elementString = nullptr;
     bool restHasString = !rest || rest->stringCast.adapter;

@@ -116,11 +116,13 @@ Tuple<T, Rest...> makeTupleOf(const T& value, const Rest&... rest)
 template <>
 struct GuardType<bool> {
     static constexpr const char* name = "boolean";
+    static constexpr bool selfContained = true;
     static void hash(HashAccumulator& accumulator, bool value) { accumulator.addBytes(&value, 1); }
 };
 template <>
 struct GuardType<std::int64_t> {
     static constexpr const char* name = "integer";
+    static constexpr bool selfContained = true;
     static void hash(HashAccumulator& accumulator, std::int64_t value) { accumulator.addBytes(&value, 8); }
 };
 template <>

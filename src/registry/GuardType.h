@@ -4,9 +4,11 @@
 //
 // Each value type T has a specialisation GuardType<T> with
 //   static constexpr const char* name;   // the registered type name
-// and may add `static constexpr const char* base;` (base type name) and
+// and may add `static constexpr const char* base;` (base type name),
 // `static constexpr std::uint32_t valueSize;`, the size the language gives
-// its values where that is not sizeof(T) ("size of type" answers it). The
+// its values where that is not sizeof(T) ("size of type" answers it), and
+// `static constexpr bool selfContained = true;` for a value that refers to no
+// memory outside its own bytes. The
 // registration templates derive every type name of a catalogue row from the
 // signature of the row's function through these traits, so a row whose
 // function does not match its declared shape fails to compile.
@@ -87,6 +89,17 @@ constexpr std::uint32_t guardDeclaredSize()
         return GuardType<T>::valueSize;
     else
         return std::uint32_t(sizeof(T));
+}
+
+// Whether T's bytes are its whole value (GuardType<T>::selfContained; false
+// unless declared): no pointer into the stack allocator or anywhere else.
+template <class T>
+constexpr bool guardSelfContained()
+{
+    if constexpr (requires { GuardType<T>::selfContained; })
+        return GuardType<T>::selfContained;
+    else
+        return false;
 }
 
 template <class T>

@@ -30,6 +30,10 @@ using DependencyFunction = void (*)(HashAccumulator& accumulator);
 // their operands.
 void dependsOnOperandsOnly(HashAccumulator& accumulator);
 
+// Whether an inspector with this dependency function gives the same result
+// for the same operands at every call.
+inline bool isPure(DependencyFunction dependency) { return dependency == dependsOnOperandsOnly; }
+
 enum class PropertyKind : std::uint8_t { Plain, Iterated, Aggregate };
 
 struct PropertyRecord {

@@ -36,9 +36,10 @@ struct InspectorRow {
         std::uint32_t declaredSize;
         const char* baseName;
         HashFunction hash;
+        bool selfContained;
     };
 
-    constexpr InspectorRow() : kind(Kind::Type), type{nullptr, 0, 0, nullptr, nullptr} { }
+    constexpr InspectorRow() : kind(Kind::Type), type{nullptr, 0, 0, nullptr, nullptr, false} { }
     constexpr InspectorRow(TypeFields fields) : kind(Kind::Type), type(fields) { }
     constexpr InspectorRow(const PropertyRecord& record) : kind(Kind::Property), property(record) { }
     constexpr InspectorRow(const CastRecord& record) : kind(Kind::Cast), cast(record) { }
@@ -102,7 +103,7 @@ constexpr InspectorRow type()
                   "values live in the stack allocator and are never destroyed");
     static_assert(alignof(T) <= 8, "values are aligned to 8 bytes");
     return InspectorRow::TypeFields{GuardType<T>::name, std::uint32_t(sizeof(T)), guardDeclaredSize<T>(),
-                                    guardBaseTypeName<T>(), RowDetail::hashFunction<T>()};
+                                    guardBaseTypeName<T>(), RowDetail::hashFunction<T>(), guardSelfContained<T>()};
 }
 
 template <Shape shape, auto F>

@@ -27,6 +27,9 @@ struct TypeRecord {
     HashFunction hash = nullptr;      // null: values of the type cannot be signed
     const TypeRecord* base = nullptr; // resolved from baseName when the registry is built
     bool undefined = false;           // set on "undefined": compatible with every type
+    // The value's bytes are the whole value: it refers to no other memory, so
+    // a copy of them stays valid after the allocator below it is released.
+    bool selfContained = false;
     const char* baseName = nullptr;
     TypeRecord* nextRegistered = nullptr;
     TypeTables* tables = nullptr; // property, cast and operator tables, built with the registry

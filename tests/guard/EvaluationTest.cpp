@@ -62,6 +62,46 @@ TEST(Evaluation, ReusedEvaluatorStartsAfresh)
     EXPECT_ANY_THROW(bindQuestion(evaluator, "1 +"));
 }
 
+TEST(Evaluation, ConstantOperandsAreEvaluatedOncePerTree)
+{
+    struct Count {
+        const char* expression;
+        const char* outcome;
+        std::int64_t asked;
+    };
+    const Count counts[] = {
+        // a pure inspector of a literal, read as an operand for every value
+        {"number of (test values 100) whose (test counted of 7 = false)", "100", 1},
+        {"number of (test values 100) whose (it > 0 and test counted of 7 = false)", "100", 1},
+        {"number of (test values 100) whose (not test counted of 7)", "100", 1},
+        // as part of an operand that is not constant
+        {"number of (test values 100) whose ((test counted of 7, it) = (false, it))", "100", 100},
+        // not constant: a volatile inspector, or an operand that reads "it"
+        {"number of (test values 100) whose (test volatile counted of 7 = false)", "100", 100},
+        {"number of (test values 100) whose (test counted of (it - it) = false)", "100", 100},
+        // a constant that has no value fails the condition at every reading alike
+        {"number of (test values 3) whose (test counted of (\"x\" as integer) = false)", "0", 0},
+        {"number of (test values 3) whose (not (test counted of (\"x\" as integer) = false))", "0", 0},
+        {"number of (test values 3) whose (exists (it; \"x\" as integer))", "3", 0},
+    };
+    for (const Count& c : counts) {
+        TestVocabulary::countedValues = 0;
+        EXPECT_EQ(evaluate(c.expression), c.outcome) << c.expression;
+        EXPECT_EQ(TestVocabulary::countedValues, c.asked) << c.expression;
+    }
+
+    // the kept value outlives the evaluation: the tree's second run asks nothing
+    GuardEvaluator evaluator(nullptr);
+    bindQuestion(evaluator, "(test values 5) whose (test counted of 7 = false)");
+    TestVocabulary::countedValues = 0;
+    for (int round = 0; round < 2; ++round) {
+        auto value = static_cast<const std::int64_t*>(evaluator.firstValue());
+        ASSERT_NE(value, nullptr);
+        EXPECT_EQ(*value, 1);
+    }
+    EXPECT_EQ(TestVocabulary::countedValues, 1);
+}
+
 // A context that stops every evaluation at its first interruption point.
 class Stopping final : public InspectorContext, public InspectorInterrupter {
 public:

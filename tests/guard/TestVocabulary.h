@@ -2,6 +2,7 @@
 // A small vocabulary the evaluation tests register for themselves:
 //   test values N          the integers 1..N, one by one (plural)
 //   test counted of N      false, counting how often it is asked
+//   test volatile counted of N   the same, registered as volatile
 //   test opaque N          a "test opaque" value, whose "string" cast has no
 //                          value for odd N
 // and evaluates expressions with it.

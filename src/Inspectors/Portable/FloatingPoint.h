@@ -26,6 +26,7 @@ static_assert(sizeof(FloatingPoint) == 24 && std::is_trivially_copyable_v<Floati
 template <>
 struct GuardType<FloatingPoint> {
     static constexpr const char* name = "floating point";
+    static constexpr bool selfContained = true;
 };
 
 // Bits of FloatingPoint::flags.

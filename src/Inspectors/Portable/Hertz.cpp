@@ -22,6 +22,7 @@ bool operator<(Hertz left, Hertz right) { return left.count < right.count; }
 template <>
 struct GuardType<Hertz> {
     static constexpr const char* name = "hertz";
+    static constexpr bool selfContained = true;
     static void hash(HashAccumulator& accumulator, Hertz value) { accumulator.addBytes(&value.count, 8); }
 };
 

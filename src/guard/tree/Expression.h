@@ -85,6 +85,12 @@ public:
     const TypeRecord* type = nullptr; // result type, set by bind
     bool plural = false;              // may have any number of values
     bool once = false;                // evaluateOnce() gives its value
+    // Set by bind: the node has the same outcome at every evaluation, as long
+    // as the tree lives. Literals are constant; so is a node that calls an
+    // inspector depending on its operands only (a pure inspector), is
+    // singular, and reads only constant operands. "it", the world, volatile
+    // inspectors and inspectors with global dependencies are not.
+    bool constant = false;
     const NodeKind kind;
     std::uint32_t depth = 1;         // levels of the subtree, set by the tree
     Expression* nextBuilt = nullptr; // the tree's list of all its nodes

@@ -45,9 +45,10 @@ bool ShortCircuitExpression::bind(Expression* itTarget, StackAllocatorBase& allo
     bool rightSigned = bindCondition(right, itTarget, allocator);
     type = InspectorRegistry::get().booleanType();
     plural = false;
-    left_.bind(left);
-    right_.bind(right);
-    once = left->once && right->once;
+    left_.bind(left, allocator);
+    right_.bind(right, allocator);
+    once = left_.readsWithoutStream() && right_.readsWithoutStream();
+    constant = left->constant && right->constant;
     return leftSigned && rightSigned;
 }
 
@@ -83,7 +84,7 @@ bool IfExpression::bind(Expression* itTarget, StackAllocatorBase& allocator)
     bool elseSigned = elseBranch->bind(itTarget, allocator);
     type = commonTypeOf(thenBranch, elseBranch);
     plural = thenBranch->plural || elseBranch->plural;
-    condition_.bind(condition);
+    condition_.bind(condition, allocator);
     return conditionSigned && thenSigned && elseSigned;
 }
 

@@ -41,6 +41,9 @@ bool CastingExpression::bind(Expression* itTarget, StackAllocatorBase& allocator
     plural = operand->plural;
     result_ = allocator.allocate(type->valueSize);
     cursor_ = ChildCursor(operand, operand->singular());
+    // An implicit conversion that fails is code 3, which only a stream can
+    // report: it is never constant.
+    constant = kind == NodeKind::Cast && operand->constant && !plural && isPure(record->dependency);
     return record->dependency && operandSigned;
 }
 
@@ -80,8 +83,9 @@ bool UnaryOperatorExpression::bind(Expression* itTarget, StackAllocatorBase& all
     type = record->resultType;
     plural = false;
     result_ = allocator.allocate(type->valueSize);
-    operand_.bind(operand);
-    once = operand->once;
+    operand_.bind(operand, allocator);
+    once = operand_.readsWithoutStream();
+    constant = operand->constant && isPure(record->dependency);
     return record->dependency && operandSigned;
 }
 
@@ -127,8 +131,9 @@ bool LogicalNotExpression::bind(Expression* itTarget, StackAllocatorBase& alloca
     requireBoolean(operand);
     type = InspectorRegistry::get().booleanType();
     plural = false;
-    operand_.bind(operand);
-    once = operand->once;
+    operand_.bind(operand, allocator);
+    once = operand_.readsWithoutStream();
+    constant = operand->constant;
     return operandSigned;
 }
 
@@ -176,9 +181,10 @@ bool BinaryOperatorExpression::bind(Expression* itTarget, StackAllocatorBase& al
     type = record->resultType;
     plural = false;
     result_ = allocator.allocate(type->valueSize);
-    left_.bind(left);
-    right_.bind(right);
-    once = left->once && right->once;
+    left_.bind(left, allocator);
+    right_.bind(right, allocator);
+    once = left_.readsWithoutStream() && right_.readsWithoutStream();
+    constant = left->constant && right->constant && isPure(record->dependency);
     return record->dependency && leftSigned && rightSigned;
 }
 

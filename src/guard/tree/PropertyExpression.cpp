@@ -52,6 +52,9 @@ bool PropertyExpression::bind(Expression* itTarget, StackAllocatorBase& allocato
         cursor_ = ChildCursor(operand_, operand_->singular());
     keySlot_ = key ? &key->value : operand_ ? &operand_->value : &kWorldSlot;
     objectSlot_ = object ? &object->value : operand_ ? &operand_->value : &kWorldSlot;
+    // A plain singular property of the world, or of a constant operand.
+    constant = record->kind == PropertyKind::Plain && !plural && isPure(record->dependency) &&
+               (!operand_ || operand_->constant);
     return record->dependency && operandSigned;
 }
 

@@ -2,17 +2,21 @@
 // How a node reads a singular operand, without evaluating what needs no
 // evaluation: a literal's value is fixed when it is bound, "it" is the
 // current value of its target, and an operand bound as `once` is computed
-// by evaluateOnce(). Any other operand is read through a checked
-// ChildCursor. The outcome is the same as reading every operand through a
-// cursor (no value is code 1); only the calls are saved.
+// by evaluateOnce(). A constant operand of a self-contained type (a pure
+// inspector over literals, such as «"1 Jan 2009 00:00 GMT" as time» or
+// "minute") is evaluated the first time it is read; its value is copied
+// into storage of the tree and served from there for the rest of the tree's
+// life. Any other operand is read through a checked ChildCursor. The outcome
+// is the same as reading every operand through a cursor (no value is code
+// 1); only the calls are saved.
 #include "guard/tree/Expression.h"
 
 namespace guard {
 
 class SingularOperand {
 public:
-    // Called after `operand` is bound.
-    void bind(Expression* operand);
+    // Called after `operand` is bound; `allocator` is the tree's storage.
+    void bind(Expression* operand, StackAllocatorBase& allocator);
 
     EvalCode start(const void*& value)
     {
@@ -24,6 +28,8 @@ public:
             value = once_->evaluateOnce();
             return value ? kEvalOk : kEvalNoValue;
         }
+        if (kept_)
+            return startConstant(value);
         EvalCode code = cursor_.start();
         value = cursor_.child->value;
         return code;
@@ -37,12 +43,22 @@ public:
             cursor_.discard();
     }
 
+    // Whether start() opens no stream that finish() or discard() must end
+    // (a constant operand's first reading ends its stream at once).
+    bool readsWithoutStream() const { return slot_ || once_ || kept_; }
+
 private:
-    // Where the value is found without any call: a literal's own address
-    // (kept in `fixed_`) or the current value of "it"'s target.
+    // Evaluates a constant operand and keeps its outcome.
+    EvalCode startConstant(const void*& value);
+
+    // Where the value is found without any call: a literal's own address or
+    // a constant's kept copy (kept in `fixed_`, null for a constant without
+    // a value) or the current value of "it"'s target.
     const void* const* slot_ = nullptr;
     const void* fixed_ = nullptr;
     Expression* once_ = nullptr;
+    void* kept_ = nullptr; // a constant's storage until its first reading
+    std::uint32_t keptSize_ = 0;
     ChildCursor cursor_;
 };
 

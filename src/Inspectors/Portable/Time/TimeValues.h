@@ -129,17 +129,20 @@ inline bool operator<(Year a, Year b) { return a.year < b.year; }
     template <>                                                                                                        \
     struct GuardType<T> {                                                                                              \
         static constexpr const char* name = text;                                                                      \
+        static constexpr bool selfContained = true;                                                                    \
     }
 #define GUARD_SIZED_TIME_TYPE(T, text, size)                                                                           \
     template <>                                                                                                        \
     struct GuardType<T> {                                                                                              \
         static constexpr const char* name = text;                                                                      \
+        static constexpr bool selfContained = true;                                                                    \
         static constexpr std::uint32_t valueSize = size;                                                               \
     }
 #define GUARD_HASHED_TIME_TYPE(T, text, size, member)                                                                  \
     template <>                                                                                                        \
     struct GuardType<T> {                                                                                              \
         static constexpr const char* name = text;                                                                      \
+        static constexpr bool selfContained = true;                                                                    \
         static constexpr std::uint32_t valueSize = size;                                                               \
         static void hash(HashAccumulator& accumulator, const T& value)                                                 \
         {                                                                                                              \
@@ -165,6 +168,7 @@ GUARD_TIME_TYPE(Year, "year");
 template <>
 struct GuardType<Date> {
     static constexpr const char* name = "date";
+    static constexpr bool selfContained = true;
     static constexpr std::uint32_t valueSize = 24;
     static void hash(HashAccumulator& accumulator, const Date& value)
     {
@@ -175,6 +179,7 @@ struct GuardType<Date> {
 template <>
 struct GuardType<TimeOfDay> {
     static constexpr const char* name = "time of day";
+    static constexpr bool selfContained = true;
     static constexpr std::uint32_t valueSize = 8;
     static void hash(HashAccumulator& accumulator, const TimeOfDay& value)
     {

@@ -47,6 +47,7 @@ char* writeVersion(const WindowsVersion& version, char* out);
 template <>
 struct GuardType<WindowsVersion> {
     static constexpr const char* name = "version";
+    static constexpr bool selfContained = true;
     static void hash(HashAccumulator& accumulator, const WindowsVersion& value)
     {
         accumulator.addBytes(value.components, value.count * 2);

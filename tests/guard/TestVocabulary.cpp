@@ -85,11 +85,11 @@ std::string evaluate(std::string_view text, InspectorContext* context)
 
 } // namespace TestVocabulary
 
-GUARD_INSPECTORS(type<Opaque>(), iterated<Shape::Keyed, TestVocabulary::Values>("test value", "test values"),
-                 property<Shape::Of, TestVocabulary::counted>("test counted", "test counteds"),
-                 property<Shape::Of, TestVocabulary::counted>("test volatile counted", "test volatile counteds")
-                     .isVolatile(),
-                 property<Shape::Keyed, TestVocabulary::opaque>("test opaque", "test opaques"),
-                 cast<TestVocabulary::opaqueAsString>("string"))
+GUARD_INSPECTORS(
+    type<Opaque>(), iterated<Shape::Keyed, TestVocabulary::Values>("test value", "test values"),
+    property<Shape::Of, TestVocabulary::counted>("test counted", "test counteds"),
+    property<Shape::Of, TestVocabulary::counted>("test volatile counted", "test volatile counteds").isVolatile(),
+    property<Shape::Keyed, TestVocabulary::opaque>("test opaque", "test opaques"),
+    cast<TestVocabulary::opaqueAsString>("string"))
 
 } // namespace guard

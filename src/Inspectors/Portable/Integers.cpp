@@ -4,30 +4,6 @@
 
 namespace guard {
 
-std::optional<std::int64_t> addIntegers(std::int64_t left, std::int64_t right)
-{
-    std::int64_t result;
-    if (__builtin_add_overflow(left, right, &result))
-        return std::nullopt;
-    return result;
-}
-
-std::optional<std::int64_t> subtractIntegers(std::int64_t left, std::int64_t right)
-{
-    std::int64_t result;
-    if (__builtin_sub_overflow(left, right, &result))
-        return std::nullopt;
-    return result;
-}
-
-std::optional<std::int64_t> multiplyIntegers(std::int64_t left, std::int64_t right)
-{
-    std::int64_t result;
-    if (__builtin_mul_overflow(left, right, &result))
-        return std::nullopt;
-    return result;
-}
-
 std::optional<std::int64_t> divideIntegers(std::int64_t left, std::int64_t right)
 {
     if (right == 0 || (left == kLeastInteger && right == -1))

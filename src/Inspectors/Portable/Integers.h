@@ -15,10 +15,29 @@ namespace guard {
 inline constexpr std::int64_t kGreatestInteger = std::numeric_limits<std::int64_t>::max();
 inline constexpr std::int64_t kLeastInteger = std::numeric_limits<std::int64_t>::min();
 
-// integer + integer, integer - integer, integer * integer.
-std::optional<std::int64_t> addIntegers(std::int64_t left, std::int64_t right);
-std::optional<std::int64_t> subtractIntegers(std::int64_t left, std::int64_t right);
-std::optional<std::int64_t> multiplyIntegers(std::int64_t left, std::int64_t right);
+// integer + integer, integer - integer, integer * integer (inline: every
+// time and calendar computation checks its sums with them).
+inline std::optional<std::int64_t> addIntegers(std::int64_t left, std::int64_t right)
+{
+    std::int64_t result;
+    if (__builtin_add_overflow(left, right, &result))
+        return std::nullopt;
+    return result;
+}
+inline std::optional<std::int64_t> subtractIntegers(std::int64_t left, std::int64_t right)
+{
+    std::int64_t result;
+    if (__builtin_sub_overflow(left, right, &result))
+        return std::nullopt;
+    return result;
+}
+inline std::optional<std::int64_t> multiplyIntegers(std::int64_t left, std::int64_t right)
+{
+    std::int64_t result;
+    if (__builtin_mul_overflow(left, right, &result))
+        return std::nullopt;
+    return result;
+}
 // integer / integer: the quotient rounded towards minus infinity.
 std::optional<std::int64_t> divideIntegers(std::int64_t left, std::int64_t right);
 // integer % integer ("mod"): left - right * (left / right), sign of the divisor.

@@ -25,7 +25,7 @@ bool bindConstant(Expression& node, const TypeRecord* type)
     node.type = type;
     node.plural = false;
     node.once = node.kind != NodeKind::World;
-    node.constant = node.kind != NodeKind::World && node.kind != NodeKind::It;
+    node.constant = node.kind != NodeKind::It;
     return type->hash != nullptr;
 }
 

@@ -88,7 +88,7 @@ public:
     // Set by bind: the node has the same outcome at every evaluation, as long
     // as the tree lives. Literals are constant; so is a node that calls an
     // inspector depending on its operands only (a pure inspector), is
-    // singular, and reads only constant operands. "it", the world, volatile
+    // singular, and reads only constant operands (the world is one). "it", volatile
     // inspectors and inspectors with global dependencies are not.
     bool constant = false;
     const NodeKind kind;

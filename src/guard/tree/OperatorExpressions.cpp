@@ -42,9 +42,21 @@ bool CastingExpression::bind(Expression* itTarget, StackAllocatorBase& allocator
     result_ = allocator.allocate(type->valueSize);
     cursor_ = ChildCursor(operand, operand->singular());
     // An implicit conversion that fails is code 3, which only a stream can
-    // report: it is never constant.
-    constant = kind == NodeKind::Cast && operand->constant && !plural && isPure(record->dependency);
+    // report: it is never constant, nor computed by evaluateOnce().
+    if (kind == NodeKind::Cast && !plural) {
+        constant = operand->constant && isPure(record->dependency);
+        singular_.bind(operand, allocator);
+        once = singular_.readsWithoutStream();
+    }
     return record->dependency && operandSigned;
+}
+
+const void* CastingExpression::evaluateOnce()
+{
+    const void* operandValue = nullptr;
+    if (singular_.start(operandValue))
+        return nullptr;
+    return callAdapter(record, result_, operandValue, operandValue) ? result_ : nullptr;
 }
 
 EvalCode CastingExpression::first() { return convertFrom(cursor_.start()); }

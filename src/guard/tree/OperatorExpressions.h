@@ -23,6 +23,8 @@ public:
     EvalCode next() override;
     void close() override;
     bool bind(Expression* itTarget, StackAllocatorBase& allocator) override;
+    // An "as" cast of a singular operand read without a stream is `once`.
+    const void* evaluateOnce() override;
 
     Expression* operand;
     String castName;
@@ -37,6 +39,7 @@ private:
     EvalCode convertFrom(EvalCode code);
 
     ChildCursor cursor_;
+    SingularOperand singular_; // bound for a cast that is `once`
     void* result_ = nullptr;
 };
 

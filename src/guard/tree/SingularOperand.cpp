@@ -24,14 +24,14 @@ void SingularOperand::bind(Expression* operand, StackAllocatorBase& allocator)
         break;
     case NodeKind::It: slot_ = &static_cast<ItExpression*>(operand)->target->value; break;
     default:
-        if (operand->once) {
-            once_ = operand;
-            break;
-        }
-        cursor_ = ChildCursor(operand, true);
         if (operand->constant && operand->type->selfContained) {
+            cursor_ = ChildCursor(operand, true);
             keptSize_ = operand->type->valueSize;
             kept_ = allocator.allocate(keptSize_);
+        } else if (operand->once) {
+            once_ = operand;
+        } else {
+            cursor_ = ChildCursor(operand, true);
         }
         break;
     }

@@ -2,7 +2,10 @@
 
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 
+#include "Inspectors/Portable/Integers.h"
+#include "Inspectors/Portable/Time/Calendar.h"
 #include "Inspectors/Portable/Time/TimeCalendar.h"
 
 namespace guard {
@@ -25,6 +28,32 @@ char* copy(char* out, std::string_view text)
 
 char* writeUnsigned(char* out, std::uint64_t value) { return std::to_chars(out, out + 20, value).ptr; }
 
+// "00" to "99", two bytes each.
+constexpr char kTwoDigits[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                              "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                              "8081828384858687888990919293949596979899";
+constexpr char kDayAbbreviations[] = "SunMonTueWedThuFriSat";
+constexpr char kMonthAbbreviations[] = "JanFebMarAprMayJunJulAugSepOctNovDec";
+
+char* copyThree(char* out, const char* from)
+{
+    std::memcpy(out, from, 3);
+    return out + 3;
+}
+
+// "Sat, 21 Feb 2009" from its parts; the year has four digits (0 to 9999).
+char* writeDateParts(char* out, int weekday, int day, int month, int year)
+{
+    out = copyThree(out, kDayAbbreviations + 3 * weekday);
+    std::memcpy(out, ", ", 2);
+    out = writeTwoDigits(out + 2, day);
+    *out++ = ' ';
+    out = copyThree(out, kMonthAbbreviations + 3 * (month - 1));
+    *out++ = ' ';
+    out = writeTwoDigits(out, year / 100);
+    return writeTwoDigits(out, year % 100);
+}
+
 // At least `width` digits, zeros in front.
 char* writePadded(char* out, std::uint64_t value, int width)
 {
@@ -44,20 +73,13 @@ std::string_view monthAbbreviation(int month) { return kMonthNames[month].substr
 
 char* writeTwoDigits(char* out, int value)
 {
-    *out++ = char('0' + value / 10);
-    *out++ = char('0' + value % 10);
-    return out;
+    std::memcpy(out, kTwoDigits + 2 * value, 2);
+    return out + 2;
 }
 
 char* writeDate(char* out, Date date)
 {
-    out = copy(out, dayAbbreviation(TimeCalendar::weekdayOf(date)));
-    out = copy(out, ", ");
-    out = writeTwoDigits(out, date.day);
-    *out++ = ' ';
-    out = copy(out, monthAbbreviation(date.month));
-    *out++ = ' ';
-    return writePadded(out, std::uint64_t(date.year), 4);
+    return writeDateParts(out, TimeCalendar::weekdayOf(date), date.day, date.month, date.year);
 }
 
 char* writeTimeOfDay(char* out, TimeOfDay time)
@@ -78,14 +100,26 @@ char* writeZone(char* out, TimeZone zone)
     return writeTwoDigits(out, int(minutes % 60));
 }
 
+// The date, weekday and time of day all come from the one local day number
+// and the microseconds within that day.
 std::optional<char*> writeTime(char* out, Time time, TimeZone zone)
 {
-    std::optional<Date> date = TimeCalendar::dateAt(time, zone);
-    if (!date)
+    std::optional<std::int64_t> local = addIntegers(time.count, zone.offset);
+    if (!local)
         return std::nullopt;
-    out = writeDate(out, *date);
+    const std::int64_t days = Calendar::floorDivide(*local, Calendar::kMicrosecondsPerDay);
+    const std::int64_t dayNumber = days + Calendar::kDayNumberOf1970;
+    if (!Calendar::isCalendarDayNumber(dayNumber))
+        return std::nullopt;
+    const Calendar::CivilDate date = Calendar::dateOfDayNumber(dayNumber);
+    out = writeDateParts(out, Calendar::weekdayOfDayNumber(dayNumber), date.day, date.month, int(date.year));
     *out++ = ' ';
-    out = writeTimeOfDay(out, TimeCalendar::timeOfDayAt(time, zone));
+    const int second = int((*local - days * Calendar::kMicrosecondsPerDay) / Calendar::kMicrosecondsPerSecond);
+    out = writeTwoDigits(out, second / 3600);
+    *out++ = ':';
+    out = writeTwoDigits(out, second / 60 % 60);
+    *out++ = ':';
+    out = writeTwoDigits(out, second % 60);
     *out++ = ' ';
     return writeZone(out, zone);
 }

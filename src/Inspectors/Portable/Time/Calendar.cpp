@@ -40,6 +40,21 @@ std::int64_t dayNumber(std::int64_t year, int month, int day)
 // years. 1 March 0000 is day number 60.
 CivilDate dateOfDayNumber(std::int64_t number)
 {
+    if (isCalendarDayNumber(number)) {
+        // The same steps in 32-bit unsigned arithmetic, one era (400 years)
+        // later so that nothing is negative: the calendar's own days, which
+        // every time written as text falls on, take this way.
+        const std::uint32_t shifted = std::uint32_t(number) + 146097u - 60u;
+        const std::uint32_t era = shifted / 146097u;
+        const std::uint32_t dayOfEra = shifted - era * 146097u;
+        const std::uint32_t yearOfEra = (dayOfEra - dayOfEra / 1460u + dayOfEra / 36524u - dayOfEra / 146096u) / 365u;
+        const std::uint32_t dayOfMarchYear = dayOfEra - (365u * yearOfEra + yearOfEra / 4u - yearOfEra / 100u);
+        const std::uint32_t monthFromMarch = (5u * dayOfMarchYear + 2u) / 153u;
+        const int day = int(dayOfMarchYear - (153u * monthFromMarch + 2u) / 5u + 1u);
+        const int month = int(monthFromMarch < 10u ? monthFromMarch + 3u : monthFromMarch - 9u);
+        const std::int64_t year = std::int64_t(era) * 400 - 400 + yearOfEra + (month <= 2 ? 1 : 0);
+        return CivilDate{year, month, day};
+    }
     const std::int64_t shifted = number - 60;
     const std::int64_t era = floorDivide(shifted, 146097);
     const std::int64_t dayOfEra = shifted - era * 146097; // 0 to 146096

@@ -96,7 +96,8 @@ char* writeZone(char* out, TimeZone zone)
     *out++ = zone.offset < 0 ? '-' : '+';
     const std::uint64_t magnitude = zone.offset < 0 ? 0 - std::uint64_t(zone.offset) : std::uint64_t(zone.offset);
     const std::uint64_t minutes = magnitude / 60000000u;
-    out = writePadded(out, minutes / 60, 2);
+    const std::uint64_t hours = minutes / 60;
+    out = hours < 100 ? writeTwoDigits(out, int(hours)) : writeUnsigned(out, hours);
     return writeTwoDigits(out, int(minutes % 60));
 }
 

@@ -89,7 +89,8 @@ void InspectorRegistry::build(const std::unordered_set<std::string>* blocked)
         if (!type->baseName)
             continue;
         const TypeRecord* base = findPlainType(type->baseName);
-        type->base = base && base->declaredSize <= type->declaredSize && base->valueSize <= type->valueSize ? base : nullptr;
+        type->base =
+            base && base->declaredSize <= type->declaredSize && base->valueSize <= type->valueSize ? base : nullptr;
     }
     boolean_ = findPlainType("boolean");
     world_ = findPlainType("");
@@ -173,12 +174,19 @@ const TypeRecord* InspectorRegistry::tupleType(const TypeRecord* first, const Ty
 void InspectorRegistry::enterProperties(const std::unordered_set<std::string>* blocked)
 {
     auto isBlocked = [&](std::string_view name) { return blocked && blocked->count(std::string(name)) > 0; };
+    // Each table is sized first and filled afterwards: the registry is built
+    // at every start, where every page it writes costs.
     for (PropertyRecord* record = firstRegisteredProperty(); record; record = record->nextRegistered) {
-        const TypeRecord* result = findType(record->resultTypeName);
+        record->resultType = findType(record->resultTypeName);
+        if (const TypeRecord* object = findType(record->objectTypeName))
+            object->tables->propertyCount += 2;
+    }
+    for (auto& [name, type] : typeIndex_)
+        type->tables->properties.reserve(type->tables->propertyCount);
+    for (PropertyRecord* record = firstRegisteredProperty(); record; record = record->nextRegistered) {
         const TypeRecord* key = findType(record->keyTypeName);
         const TypeRecord* object = findType(record->objectTypeName);
-        record->resultType = result;
-        if (!result || !key || !object)
+        if (!record->resultType || !key || !object)
             continue;
         bool block = isBlocked(record->singularName) || isBlocked(record->pluralName);
         auto& entries = object->tables->properties;

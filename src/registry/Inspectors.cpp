@@ -2,12 +2,14 @@
 
 namespace guard {
 
-bool registerRows(const InspectorRow* rows, RegistrationBlock* blocks, std::size_t count)
+bool registerRows(const InspectorRow* rows, std::size_t count, unsigned char* storage, std::size_t storageSize)
 {
     for (std::size_t i = 0; i < count; ++i) {
         const InspectorRow& row = rows[i];
-        void* block = &blocks[i];
-        constexpr std::size_t size = sizeof(RegistrationBlock);
+        const std::size_t size = registeredSize(row);
+        // A block too small (the storage used up) is refused by the kind's
+        // registration.
+        void* block = size <= storageSize ? storage : nullptr;
         switch (row.kind) {
         case InspectorRow::Kind::Type: {
             TypeRecord* type = registerType(block, size, row.type.name, row.type.valueSize, destroyNothing,
@@ -21,6 +23,8 @@ bool registerRows(const InspectorRow* rows, RegistrationBlock* blocks, std::size
         case InspectorRow::Kind::BinaryOperator: registerBinaryOperator(block, size, row.binary); break;
         case InspectorRow::Kind::UnaryOperator: registerUnaryOperator(block, size, row.unary); break;
         }
+        storage += size;
+        storageSize -= size;
     }
     return true;
 }

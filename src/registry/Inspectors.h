@@ -72,8 +72,35 @@ struct InspectorRow {
     };
 };
 
-// Registers each row into its block; returns true (for use in an initialiser).
-bool registerRows(const InspectorRow* rows, RegistrationBlock* blocks, std::size_t count);
+// The bytes one row's record takes in registration storage: its record's
+// size, rounded up to the 16-byte alignment of every record.
+constexpr std::size_t registeredSize(const InspectorRow& row)
+{
+    std::size_t size = 0;
+    switch (row.kind) {
+    case InspectorRow::Kind::Type: size = sizeof(TypeRecord); break;
+    case InspectorRow::Kind::Property: size = sizeof(PropertyRecord); break;
+    case InspectorRow::Kind::Cast: size = sizeof(CastRecord); break;
+    case InspectorRow::Kind::BinaryOperator: size = sizeof(BinaryOperatorRecord); break;
+    case InspectorRow::Kind::UnaryOperator: size = sizeof(UnaryOperatorRecord); break;
+    }
+    return (size + 15) / 16 * 16;
+}
+
+template <std::size_t N>
+constexpr std::size_t registeredSize(const std::array<InspectorRow, N>& rows)
+{
+    std::size_t size = 0;
+    for (const InspectorRow& row : rows)
+        size += registeredSize(row);
+    return size;
+}
+
+// Registers the rows one after the other into `storage` (16-byte aligned,
+// registeredSize(rows) bytes: every record gets what it needs and no more,
+// so that start-up writes as few pages as it can); returns true (for use in
+// an initialiser).
+bool registerRows(const InspectorRow* rows, std::size_t count, unsigned char* storage, std::size_t storageSize);
 
 namespace RowDetail {
 
@@ -102,7 +129,7 @@ constexpr InspectorRow type()
     static_assert(std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>,
                   "values live in the stack allocator and are never destroyed");
     static_assert(alignof(T) <= 8, "values are aligned to 8 bytes");
-    return InspectorRow::TypeFields{GuardType<T>::name, std::uint32_t(sizeof(T)), guardDeclaredSize<T>(),
+    return InspectorRow::TypeFields{GuardType<T>::name,     std::uint32_t(sizeof(T)),     guardDeclaredSize<T>(),
                                     guardBaseTypeName<T>(), RowDetail::hashFunction<T>(), guardSelfContained<T>()};
 }
 
@@ -233,10 +260,11 @@ constexpr auto joinRows(const std::array<InspectorRow, N>&... parts)
 #define GUARD_INSPECTOR_ARRAY_AT(n, ...)                                                                               \
     namespace {                                                                                                        \
     constexpr auto GUARD_CONCAT(guardRows, n) = __VA_ARGS__;                                                           \
-    RegistrationBlock GUARD_CONCAT(guardBlocks, n)[GUARD_CONCAT(guardRows, n).size()];                                 \
+    alignas(16) unsigned char GUARD_CONCAT(guardStorage, n)[registeredSize(GUARD_CONCAT(guardRows, n))];               \
     [[maybe_unused]] const bool GUARD_CONCAT(guardRegistered, n) = registerRows(GUARD_CONCAT(guardRows, n).data(),     \
-                                                                                GUARD_CONCAT(guardBlocks, n),          \
-                                                                                GUARD_CONCAT(guardRows, n).size());    \
+                                                                                GUARD_CONCAT(guardRows, n).size(),     \
+                                                                                GUARD_CONCAT(guardStorage, n),         \
+                                                                                sizeof GUARD_CONCAT(guardStorage, n)); \
     }
 
 } // namespace guard

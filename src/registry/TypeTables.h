@@ -2,6 +2,7 @@
 // The tables the registry builds for one type: the properties whose direct
 // object is the type, the casts from it, its unary operator and its binary
 // operators (by operator index, for the type as left operand).
+#include <cstddef>
 #include <string_view>
 #include <vector>
 
@@ -26,6 +27,7 @@ struct CastEntry {
 
 struct TypeTables {
     std::vector<PropertyEntry> properties; // by name, then key type identity
+    std::size_t propertyCount = 0;         // entries counted before they are entered
     std::vector<CastEntry> casts;          // by name, registration order among equals
     const UnaryOperatorRecord* unary = nullptr;
     std::vector<const BinaryOperatorRecord*> binary[kBinaryOperatorCount];

@@ -259,6 +259,17 @@ TEST(Registration, BlocksTooSmallAreRefused)
     EXPECT_THROW(registerCast(&block, sizeof(CastRecord) - 1, {}), CastRegistrationBlockTooSmall);
     EXPECT_THROW(registerBinaryOperator(nullptr, sizeof block, {}), BinaryOperatorRegistrationBlockTooSmall);
     EXPECT_THROW(registerUnaryOperator(&block, 8, {}), UnaryOperatorRegistrationBlockTooSmall);
+
+    // rows packed into storage: each record takes its own size rounded to 16
+    // bytes, and storage that runs out refuses the row that does not fit
+    // (the first row here, so that nothing is registered)
+    constexpr std::array rows{cast<animalLegs>("integer"), type<Animal>()};
+    static_assert(registeredSize(rows) == registeredSize(rows[0]) + registeredSize(rows[1]));
+    static_assert(registeredSize(rows[0]) % 16 == 0 && registeredSize(rows[0]) >= sizeof(CastRecord));
+    static_assert(registeredSize(rows[0]) < sizeof(CastRecord) + 16);
+    alignas(16) unsigned char storage[registeredSize(rows)];
+    EXPECT_THROW(registerRows(rows.data(), rows.size(), storage, registeredSize(rows[0]) - 1),
+                 CastRegistrationBlockTooSmall);
 }
 
 } // namespace

@@ -234,7 +234,7 @@ void InspectorRegistry::enterOperators()
         record->rightType = findType(record->rightTypeName);
         record->resultType = findType(record->resultTypeName);
         if (record->leftType && record->rightType && record->resultType && record->operatorIndex < kBinaryOperatorCount)
-            record->leftType->tables->binary[record->operatorIndex].push_back(record);
+            record->leftType->tables->binary.push_back(record);
     }
 }
 
@@ -304,8 +304,8 @@ const BinaryOperatorRecord* InspectorRegistry::binaryOperatorOrNull(const TypeRe
     auto registered = [index](const TypeRecord* l, const TypeRecord* r) -> const BinaryOperatorRecord* {
         if (!l->tables || index >= kBinaryOperatorCount)
             return nullptr;
-        for (const BinaryOperatorRecord* record : l->tables->binary[index])
-            if (record->rightType == r)
+        for (const BinaryOperatorRecord* record : l->tables->binary)
+            if (record->operatorIndex == index && record->rightType == r)
                 return record;
         return nullptr;
     };

@@ -246,7 +246,7 @@ void InspectorRegistry::TupleTypes::attachInspectors(InspectorRegistry& registry
         op.leftTypeName = op.rightTypeName = tuple.record.name;
         op.resultTypeName = "boolean";
         op.leftType = op.rightType = &tuple.record;
-        tuple.tables.binary[indexes[i]].push_back(&op);
+        tuple.tables.binary.push_back(&op);
     }
 
     tuple.elementString = registry.castOrNull(first, "string");

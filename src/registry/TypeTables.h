@@ -1,7 +1,7 @@
 #pragma once
 // The tables the registry builds for one type: the properties whose direct
 // object is the type, the casts from it, its unary operator and its binary
-// operators (by operator index, for the type as left operand).
+// operators (for the type as left operand).
 #include <cstddef>
 #include <string_view>
 #include <vector>
@@ -30,7 +30,10 @@ struct TypeTables {
     std::size_t propertyCount = 0;         // entries counted before they are entered
     std::vector<CastEntry> casts;          // by name, registration order among equals
     const UnaryOperatorRecord* unary = nullptr;
-    std::vector<const BinaryOperatorRecord*> binary[kBinaryOperatorCount];
+    // Every binary operator with the type as left operand, in registration
+    // order (one list rather than one per operator: most types have few, and
+    // the tables are built at every start).
+    std::vector<const BinaryOperatorRecord*> binary;
 };
 
 } // namespace guard

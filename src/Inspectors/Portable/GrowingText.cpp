@@ -9,15 +9,26 @@ namespace guard {
 
 namespace {
 
-// The one buffer kept on this thread between texts.
+// The one buffer kept on this thread between texts. Trivially destructible,
+// so that a text destroyed late in the thread's exit still finds it; the
+// buffer itself is freed by `keptRelease`, which closes it for good.
 struct KeptBuffer {
     char* bytes = nullptr;
     std::size_t capacity = 0;
-
-    ~KeptBuffer() { std::free(bytes); }
+    bool closed = false;
 };
 
 thread_local KeptBuffer kept;
+
+struct KeptBufferRelease {
+    ~KeptBufferRelease()
+    {
+        std::free(kept.bytes);
+        kept = KeptBuffer{nullptr, 0, true};
+    }
+};
+
+thread_local KeptBufferRelease keptRelease;
 
 constexpr std::size_t kFirstCapacity = 256;
 
@@ -25,7 +36,9 @@ constexpr std::size_t kFirstCapacity = 256;
 
 GrowingText::~GrowingText()
 {
-    if (bytes_ && capacity_ <= kKeptCapacity && capacity_ > kept.capacity) {
+    if (bytes_ && capacity_ <= kKeptCapacity && capacity_ > kept.capacity && !kept.closed) {
+        // Registers the release at the thread's exit, the first time.
+        static_cast<void>(&keptRelease);
         std::free(kept.bytes);
         kept.bytes = bytes_;
         kept.capacity = capacity_;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 
 namespace guard {
 
@@ -71,6 +72,23 @@ TEST(GrowingText, AKeptBufferServesTheNextTextWithoutItsBytes)
     after.append("z");
     EXPECT_EQ(after.view(), "z");
     EXPECT_EQ(after.view().data(), first);
+}
+
+TEST(GrowingText, AThreadsKeptBufferIsFreedWhenTheThreadEnds)
+{
+    // The leak checker of the sanitised build fails the run if it is not.
+    const char* kept = nullptr;
+    std::thread([&] {
+        {
+            GrowingText text;
+            text.append(std::string(300, 'k'));
+        }
+        GrowingText again;
+        again.append("k");
+        kept = again.view().data();
+        EXPECT_EQ(again.view(), "k");
+    }).join();
+    EXPECT_NE(kept, nullptr);
 }
 
 } // namespace

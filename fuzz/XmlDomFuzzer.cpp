@@ -6,9 +6,11 @@
 // "xml document" loads it; a refusal must be XMLDomDocumentError. Every node
 // is then visited through the model, checking that navigation agrees with
 // itself (a child's parent is the node, siblings point back, attributes and
-// the document stand outside the tree). The XPath and the translated
-// pattern select from the document; a refusal must be XmlDomSelectionError,
-// and every node selected must belong to the document. At the end the
+// the document stand outside the tree), and that no text of white space
+// alone is left outside an element with xml:space="preserve". The XPath and
+// the translated pattern select from the document; a refusal must be
+// XmlDomSelectionError, and every node selected must belong to the
+// document. At the end the
 // allocator is released, which frees the document: the sanitizers see any
 // node used after that, or a document never freed.
 #include <cstddef>
@@ -72,16 +74,48 @@ std::uint32_t inspect(const XmlDomNode& node, const XmlDomDocument& document)
     return sum;
 }
 
+bool isBlank(std::string_view text)
+{
+    for (char byte : text)
+        if (byte != ' ' && byte != '\t' && byte != '\r' && byte != '\n')
+            return false;
+    return true;
+}
+
+// Whether blank text is kept below `element`: its xml:space attribute, else
+// what its parent keeps.
+bool keepsBlankText(const XmlDomNode& element, bool inherited)
+{
+    if (std::optional<XmlDomNode> space = attributeNamed(element, String::literal("xml:space"))) {
+        std::optional<String> value = nodeValue(*space);
+        if (value && value->view() == "preserve")
+            return true;
+        if (value && value->view() == "default")
+            return false;
+    }
+    return inherited;
+}
+
 std::uint32_t walk(const XmlDomDocument& document)
 {
     std::uint32_t sum = 0;
     std::size_t visits = 0;
-    std::vector<XmlDomNode> pending{document.self};
+    struct Pending {
+        XmlDomNode node;
+        bool keepsBlankText; // what the node's parent keeps
+    };
+    std::vector<Pending> pending{{document.self, false}};
     while (!pending.empty() && visits < kMaxVisits) {
-        XmlDomNode node = pending.back();
+        XmlDomNode node = pending.back().node;
+        bool keepsBlank = pending.back().keepsBlankText;
         pending.pop_back();
         ++visits;
         sum += inspect(node, document);
+        std::int64_t type = nodeType(node);
+        if (type == 3)
+            fuzz::check(keepsBlank || !isBlank(text(node).view()), "a text of white space alone kept");
+        if (type == 1)
+            keepsBlank = keepsBlankText(node, keepsBlank);
         AttributeCursor cursor;
         std::int64_t index = 0;
         for (std::optional<XmlDomNode> attribute = cursor.first(node); attribute; attribute = cursor.next()) {
@@ -90,7 +124,7 @@ std::uint32_t walk(const XmlDomDocument& document)
             sum += inspect(*attribute, document);
         }
         for (std::optional<XmlDomNode> child = firstChild(node); child; child = nextSibling(*child))
-            pending.push_back(*child);
+            pending.push_back({*child, keepsBlank});
     }
     return sum;
 }

@@ -1,9 +1,11 @@
 # XML documents, sourced by bench/compare.sh (ONLY=xmldom runs these alone).
 #
-# xml-large: one document of 100,000 elements <b i="1"/> .. <b i="100000"/>,
-#   built in the question by joining string constants with "&" (the tools
-#   read the same text from a file), counting the elements whose i is a multiple of 7: guard's
-#   "number of xpaths", xmllint --xpath count(...), ElementTree.
+# xml-large: one document of 100,000 elements <b i='1'/> .. <b i='100000'/>,
+#   built in the question from a loop with "concatenation of" (the other
+#   tools read the same text from a file), counting the elements whose i is
+#   a multiple of 7: guard's "number of xpaths", xmllint --xpath
+#   count(...), ElementTree. Before anything is timed, the SHA-1 of the
+#   text the question builds is checked against the file's.
 # xml-many: 100,000 small documents, each built from the loop's integer,
 #   loaded and queried in one question (two elements selected from each):
 #   guard and ElementTree; xmllint reads one document per run, so it has no
@@ -12,24 +14,24 @@ XML_ELEMENTS=100000
 XML_DOCUMENTS=100000
 XMLLINT=$(command -v xmllint || true)
 
+xml_text="concatenation of (\"<a>\"; (\"<b i='\" & it as string & \"'/>\") of integers in (1, $XML_ELEMENTS); \"</a>\")"
+question "number of xpaths \"//b[@i mod 7 = 0]\" of xml document of $xml_text" xml-large
+question "sha1 of $xml_text" xml-large-text
 "$PYTHON" - "$work" "$XML_ELEMENTS" <<'PY'
 import sys
 work, n = sys.argv[1], int(sys.argv[2])
 text = "<a>" + "".join("<b i='%d'/>" % i for i in range(1, n + 1)) + "</a>"
 with open(work + "/xml-large.xml", "w") as f:
     f.write(text)
-# A string constant holds at most 512 bytes: the question joins pieces of
-# 500 with "&", as a balanced tree so that no byte is copied more than
-# log2(pieces) times.
-def joined(pieces):
-    if len(pieces) == 1:
-        return '"%s"' % pieces[0]
-    half = len(pieces) // 2
-    return "(%s & %s)" % (joined(pieces[:half]), joined(pieces[half:]))
-pieces = [text[i:i + 500] for i in range(0, len(text), 500)]
-with open(work + "/xml-large.q", "w", newline="") as f:
-    f.write('Q: number of xpaths "//b[@i mod 7 = 0]" of xml document of %s\r\n' % joined(pieces))
 PY
+"$GUARD" "$work/xml-large-text.q" "$work/xml-large-text.a"
+xml_sha1=$("$PYTHON" -c 'import hashlib, sys; print(hashlib.sha1(open(sys.argv[1], "rb").read()).hexdigest())' \
+  "$work/xml-large.xml")
+if ! tr -d '\r' < "$work/xml-large-text.a" | grep -qx "A: $xml_sha1"; then
+  echo "compare.sh: the question's text is not the file's (SHA-1 $xml_sha1):" >&2
+  cat "$work/xml-large-text.a" >&2
+  exit 1
+fi
 question "sum of (number of xpaths \"/a/b\" of xml document of (\"<a><b n='\" & it as string & \"'/><b/></a>\")) of integers in (1, $XML_DOCUMENTS)" xml-many
 
 echo "xml-large..." >&2

@@ -3,6 +3,7 @@
 // trimming casts, "numeric value", "regex escape", Base64 and the
 // concatenation aggregates. Text is bytes: no locale, no character classes.
 #include <cstdint>
+#include "Inspectors/Portable/GrowingText.h"
 #include "registry/CoreValues.h"
 #include "registry/Inspectors.h"
 
@@ -12,7 +13,6 @@
 
 #include <array>
 #include <limits>
-#include <string>
 #include <string_view>
 
 namespace guard {
@@ -153,7 +153,8 @@ String base64Decode(const String& text)
 
 // "concatenation [SEP] of STRINGS": the strings in order, SEP between
 // consecutive ones; the empty string for none. The text is gathered in the
-// state, since each source string lasts only until the source advances.
+// state, since each source string lasts only until the source advances, and
+// the result is a view of it.
 class Concatenation {
 public:
     void add(const String& text) { text_.append(text.view()); }
@@ -161,12 +162,12 @@ public:
     {
         if (text_.size() > std::numeric_limits<std::uint32_t>::max())
             return false;
-        out = String(text_.data(), std::uint32_t(text_.size()));
+        out = String(text_.view().data(), std::uint32_t(text_.size()));
         return true;
     }
 
 protected:
-    std::string text_;
+    GrowingText text_;
 };
 
 class SeparatedConcatenation : public Concatenation {

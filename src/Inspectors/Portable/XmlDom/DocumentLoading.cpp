@@ -1,6 +1,7 @@
 #include "Inspectors/Portable/XmlDom/DocumentLoading.h"
 
 #include <libxml/parser.h>
+#include <libxml/SAX2.h>
 #include <libxml/parserInternals.h>
 #include <libxml/tree.h>
 #include <libxml/xmlerror.h>
@@ -32,7 +33,40 @@ xmlParserInputPtr refuseExternalEntity(const char*, const char*, xmlParserCtxtPt
     return nullptr;
 }
 
-constexpr int kParseOptions = XML_PARSE_NOENT | XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
+// XML_PARSE_COMPACT keeps a short text (an attribute value such as "1234")
+// inside its text node instead of in an allocation of its own, which saves
+// a block per short text and the memory it touches. The parser allows it
+// when the tree is not changed afterwards: nothing here changes a loaded
+// tree but dropBlankText, which frees whole nodes (libxml2 frees a compact
+// node as it does any other).
+constexpr int kParseOptions =
+    XML_PARSE_NOENT | XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_COMPACT;
+
+bool isBlankRun(const xmlChar* text, int length)
+{
+    for (int i = 0; i < length; ++i)
+        if (text[i] != ' ' && text[i] != '\t' && text[i] != '\r' && text[i] != '\n')
+            return false;
+    return true;
+}
+
+// Whether the document being loaded handed the tree builder a run of text
+// of white space alone. A text node of white space alone is built from such
+// runs only, so a document without one has no blank text to drop and its
+// tree is not walked for it (a large document spends a few percent of its
+// loading time in that walk otherwise).
+bool sawBlankRun = false;
+// Whether the context's text callbacks are ours; if they cannot be, every
+// tree is walked.
+bool blankRunsNoticed = false;
+
+// The tree builder's text callback, noting runs of white space alone.
+void noticeCharacters(void* context, const xmlChar* text, int length)
+{
+    if (!sawBlankRun && isBlankRun(text, length))
+        sawBlankRun = true;
+    xmlSAX2Characters(context, text, length);
+}
 
 // One parser context, reset for each document.
 xmlParserCtxtPtr parserContext()
@@ -42,6 +76,15 @@ xmlParserCtxtPtr parserContext()
         xmlParserCtxtPtr made = xmlNewParserCtxt();
         if (!made)
             throw std::bad_alloc();
+        // Both text callbacks are the tree builder's while blank text is
+        // kept; the parser tells "ignorable" white space apart only when
+        // they differ, so both are replaced by the same function.
+        xmlSAXHandler* handler = made->sax;
+        if (handler && handler->characters == xmlSAX2Characters && handler->ignorableWhitespace == xmlSAX2Characters) {
+            handler->characters = noticeCharacters;
+            handler->ignorableWhitespace = noticeCharacters;
+            blankRunsNoticed = true;
+        }
         return made;
     }();
     return context;
@@ -172,6 +215,7 @@ XmlDomDocument loadXmlDocument(String text)
     xmlParserCtxtPtr context = XmlDom::parserContext();
     XmlDom::startNewDictionary(context);
     XmlDom::refusedExternal = false;
+    XmlDom::sawBlankRun = false;
     xmlDoc* document = nullptr;
     if (bytes.size() <= XmlDom::kWholeTextLimit) {
         document = xmlCtxtReadMemory(context, bytes.empty() ? "" : bytes.data(), int(bytes.size()), nullptr, nullptr,
@@ -196,7 +240,8 @@ XmlDomDocument loadXmlDocument(String text)
         xmlFreeDoc(document);
         throw;
     }
-    XmlDom::dropBlankText(reinterpret_cast<xmlNode*>(document), false);
+    if (XmlDom::sawBlankRun || !XmlDom::blankRunsNoticed)
+        XmlDom::dropBlankText(reinterpret_cast<xmlNode*>(document), false);
     return XmlDomDocument{XmlDomNode{reinterpret_cast<xmlNode*>(document), nullptr}, document};
 }
 

@@ -164,6 +164,54 @@ TEST_F(DomMapping, BlankTextIsDroppedUnlessPreserved)
     EXPECT_EQ(name(firstChild(*childAt(preserved, 1))), "#text");
 }
 
+TEST_F(DomMapping, BlankTextFromReferencesAndFarIntoALargeDocumentIsDroppedToo)
+{
+    // White space that reaches the tree through a character reference, an
+    // entity (the first time it is parsed and when its text is copied for
+    // later references) or after a run of other text.
+    XmlDomNode root = *lastChild(
+        load("<!DOCTYPE r [<!ENTITY s ' '>]><r v='&s;'>&#32;<a/>&s;<b/>&s;<c/>&#x9;&#10;<d/>x<e/> &amp; </r>"));
+    std::vector<std::string> names;
+    for (auto child = firstChild(root); child; child = nextSibling(*child))
+        names.emplace_back(nodeName(*child).view());
+    EXPECT_EQ(names, (std::vector<std::string>{"a", "b", "c", "d", "#text", "e", "#text"}));
+    EXPECT_EQ(text(root).view(), "x & ");
+
+    // A document longer than the parser reads at once, with one blank text
+    // node near its end and none before.
+    std::string large = "<r>";
+    for (int i = 0; i < 20000; ++i)
+        large += "<b i='" + std::to_string(i) + "'/>";
+    large += "<c/>\n<d/></r>";
+    XmlDomNode big = *firstChild(load(large));
+    XmlDomNode last = *lastChild(big);
+    EXPECT_EQ(name(last), "d");
+    EXPECT_EQ(name(previousSibling(last)), "c");
+}
+
+TEST_F(DomMapping, ShortAndLongTextsReadBackWhole)
+{
+    // Short texts are kept inside their nodes; lengths around that limit,
+    // texts made of several runs and texts next to dropped blanks read back
+    // whole.
+    XmlDomNode root = *firstChild(load("<r a='' b='1234567' c='123456789012345' d='1234567890123456' "
+                                       "e='12345678901234567890'><x>1234567</x><x>123456789012345</x>"
+                                       "<x>1234567890123456</x><x>a&amp;b&#x43;d</x><x>a<![CDATA[b]]>c</x>"
+                                       "<x> </x></r>"));
+    std::vector<std::string> values;
+    for (std::int64_t i = 0; i < 5; ++i)
+        values.emplace_back(nodeValue(*attributeAt(root, i))->view());
+    EXPECT_EQ(values,
+              (std::vector<std::string>{"", "1234567", "123456789012345", "1234567890123456", "12345678901234567890"}));
+    std::vector<std::string> texts;
+    for (auto child = firstChild(root); child; child = nextSibling(*child))
+        texts.emplace_back(text(*child).view());
+    EXPECT_EQ(texts, (std::vector<std::string>{"1234567", "123456789012345", "1234567890123456", "a&bCd", "abc", ""}));
+    EXPECT_EQ(nodeValue(*firstChild(*childAt(root, 3)))->view(), "a&bCd");
+    EXPECT_EQ(xml(*childAt(root, 3)).view(), "<x>a&amp;bCd</x>");
+    EXPECT_EQ(xml(*attributeAt(root, 2)).view(), "c=\"123456789012345\"");
+}
+
 TEST_F(DomMapping, LoadingFailuresCarryTheParsersReason)
 {
     EXPECT_EQ(loadFailure("<a>"), "XMLDomDocumentError: Premature end of data in tag a line 1");

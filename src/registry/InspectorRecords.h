@@ -36,8 +36,29 @@ inline bool isPure(DependencyFunction dependency) { return dependency == depends
 
 enum class PropertyKind : std::uint8_t { Plain, Iterated, Aggregate };
 
-struct PropertyRecord {
-    const TypeRecord* resultType = nullptr;  // resolved when the registry is built
+// What registration and the registry's build write about a record, kept
+// apart from it so that the record itself can stay in read-only storage
+// (start-up then writes 32 bytes a row rather than the whole record): the
+// next record of its kind in registration order, and the types its type
+// names resolve to (null until the registry is built, or when a name is not
+// a registered type).
+struct RecordSlot {
+    const void* next = nullptr;
+    const TypeRecord* resultType = nullptr;
+    const TypeRecord* leftType = nullptr; // binary operators
+    const TypeRecord* rightType = nullptr;
+};
+
+// The members every record kind shares for its slot.
+template <class Record>
+struct SlottedRecord {
+    RecordSlot* slot = nullptr;
+
+    const TypeRecord* resultType() const { return slot->resultType; }
+    const Record* nextRegistered() const { return static_cast<const Record*>(slot->next); }
+};
+
+struct PropertyRecord : SlottedRecord<PropertyRecord> {
     DependencyFunction dependency = nullptr; // null: volatile, never reused
     std::uint32_t stateSize = 1;
     StateFunction constructState = nullptr; // null: nothing to do
@@ -56,18 +77,15 @@ struct PropertyRecord {
     const char* keyTypeName = "";
     const char* objectTypeName = "";
     const char* resultTypeName = nullptr;
-    PropertyRecord* nextRegistered = nullptr;
 };
 
-struct CastRecord {
-    const TypeRecord* resultType = nullptr;
+struct CastRecord : SlottedRecord<CastRecord> {
     DependencyFunction dependency = nullptr;
     InspectorAdapter adapter = nullptr;
     const void* context = nullptr;
     const char* castName = nullptr;
     const char* sourceTypeName = nullptr;
     const char* resultTypeName = nullptr;
-    CastRecord* nextRegistered = nullptr;
 };
 
 inline constexpr unsigned kBinaryOperatorCount = 12;
@@ -87,8 +105,7 @@ enum BinaryOperatorIndex : unsigned {
     kContains = 11,
 };
 
-struct BinaryOperatorRecord {
-    const TypeRecord* resultType = nullptr;
+struct BinaryOperatorRecord : SlottedRecord<BinaryOperatorRecord> {
     DependencyFunction dependency = nullptr;
     InspectorAdapter adapter = nullptr;
     const void* context = nullptr;
@@ -96,23 +113,20 @@ struct BinaryOperatorRecord {
     const char* leftTypeName = nullptr;
     const char* rightTypeName = nullptr;
     const char* resultTypeName = nullptr;
-    // Resolved when the registry is built.
-    const TypeRecord* leftType = nullptr;
-    const TypeRecord* rightType = nullptr;
-    BinaryOperatorRecord* nextRegistered = nullptr;
+
+    const TypeRecord* leftType() const { return slot->leftType; }
+    const TypeRecord* rightType() const { return slot->rightType; }
 };
 
 inline constexpr unsigned kUnaryMinus = 0;
 
-struct UnaryOperatorRecord {
-    const TypeRecord* resultType = nullptr;
+struct UnaryOperatorRecord : SlottedRecord<UnaryOperatorRecord> {
     DependencyFunction dependency = nullptr;
     InspectorAdapter adapter = nullptr;
     const void* context = nullptr;
     unsigned operatorIndex = 0;
     const char* operandTypeName = nullptr;
     const char* resultTypeName = nullptr;
-    UnaryOperatorRecord* nextRegistered = nullptr;
 };
 
 // Names and symbols of the binary operators by index ("plus", "+", ...) and

@@ -176,17 +176,17 @@ void InspectorRegistry::enterProperties(const std::unordered_set<std::string>* b
     auto isBlocked = [&](std::string_view name) { return blocked && blocked->count(std::string(name)) > 0; };
     // Each table is sized first and filled afterwards: the registry is built
     // at every start, where every page it writes costs.
-    for (PropertyRecord* record = firstRegisteredProperty(); record; record = record->nextRegistered) {
-        record->resultType = findType(record->resultTypeName);
+    for (const PropertyRecord* record = firstRegisteredProperty(); record; record = record->nextRegistered()) {
+        record->slot->resultType = findType(record->resultTypeName);
         if (const TypeRecord* object = findType(record->objectTypeName))
             object->tables->propertyCount += 2;
     }
     for (auto& [name, type] : typeIndex_)
         type->tables->properties.reserve(type->tables->propertyCount);
-    for (PropertyRecord* record = firstRegisteredProperty(); record; record = record->nextRegistered) {
+    for (const PropertyRecord* record = firstRegisteredProperty(); record; record = record->nextRegistered()) {
         const TypeRecord* key = findType(record->keyTypeName);
         const TypeRecord* object = findType(record->objectTypeName);
-        if (!record->resultType || !key || !object)
+        if (!record->resultType() || !key || !object)
             continue;
         bool block = isBlocked(record->singularName) || isBlocked(record->pluralName);
         auto& entries = object->tables->properties;
@@ -208,10 +208,10 @@ void InspectorRegistry::enterProperties(const std::unordered_set<std::string>* b
 
 void InspectorRegistry::enterCasts(const std::unordered_set<std::string>* blocked)
 {
-    for (CastRecord* record = firstRegisteredCast(); record; record = record->nextRegistered) {
+    for (const CastRecord* record = firstRegisteredCast(); record; record = record->nextRegistered()) {
         const TypeRecord* source = findType(record->sourceTypeName);
-        record->resultType = findType(record->resultTypeName);
-        if (!source || !record->resultType)
+        record->slot->resultType = findType(record->resultTypeName);
+        if (!source || !record->resultType())
             continue;
         bool block = blocked && blocked->count(record->castName) > 0;
         source->tables->casts.push_back({record->castName, record, block});
@@ -223,18 +223,21 @@ void InspectorRegistry::enterCasts(const std::unordered_set<std::string>* blocke
 
 void InspectorRegistry::enterOperators()
 {
-    for (UnaryOperatorRecord* record = firstRegisteredUnaryOperator(); record; record = record->nextRegistered) {
+    for (const UnaryOperatorRecord* record = firstRegisteredUnaryOperator(); record;
+         record = record->nextRegistered()) {
         const TypeRecord* operand = findType(record->operandTypeName);
-        record->resultType = findType(record->resultTypeName);
-        if (operand && record->resultType && record->operatorIndex == kUnaryMinus && !operand->tables->unary)
+        record->slot->resultType = findType(record->resultTypeName);
+        if (operand && record->resultType() && record->operatorIndex == kUnaryMinus && !operand->tables->unary)
             operand->tables->unary = record;
     }
-    for (BinaryOperatorRecord* record = firstRegisteredBinaryOperator(); record; record = record->nextRegistered) {
-        record->leftType = findType(record->leftTypeName);
-        record->rightType = findType(record->rightTypeName);
-        record->resultType = findType(record->resultTypeName);
-        if (record->leftType && record->rightType && record->resultType && record->operatorIndex < kBinaryOperatorCount)
-            record->leftType->tables->binary.push_back(record);
+    for (const BinaryOperatorRecord* record = firstRegisteredBinaryOperator(); record;
+         record = record->nextRegistered()) {
+        RecordSlot& slot = *record->slot;
+        slot.leftType = findType(record->leftTypeName);
+        slot.rightType = findType(record->rightTypeName);
+        slot.resultType = findType(record->resultTypeName);
+        if (slot.leftType && slot.rightType && slot.resultType && record->operatorIndex < kBinaryOperatorCount)
+            slot.leftType->tables->binary.push_back(record);
     }
 }
 
@@ -305,7 +308,7 @@ const BinaryOperatorRecord* InspectorRegistry::binaryOperatorOrNull(const TypeRe
         if (!l->tables || index >= kBinaryOperatorCount)
             return nullptr;
         for (const BinaryOperatorRecord* record : l->tables->binary)
-            if (record->operatorIndex == index && record->rightType == r)
+            if (record->operatorIndex == index && record->rightType() == r)
                 return record;
         return nullptr;
     };

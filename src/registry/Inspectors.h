@@ -72,19 +72,12 @@ struct InspectorRow {
     };
 };
 
-// The bytes one row's record takes in registration storage: its record's
-// size, rounded up to the 16-byte alignment of every record.
+// The bytes one row takes in registration storage: a type's record (the
+// registry writes into it), rounded up to 16 bytes; nothing for the other
+// kinds, whose records stay where the rows are, beside a slot each.
 constexpr std::size_t registeredSize(const InspectorRow& row)
 {
-    std::size_t size = 0;
-    switch (row.kind) {
-    case InspectorRow::Kind::Type: size = sizeof(TypeRecord); break;
-    case InspectorRow::Kind::Property: size = sizeof(PropertyRecord); break;
-    case InspectorRow::Kind::Cast: size = sizeof(CastRecord); break;
-    case InspectorRow::Kind::BinaryOperator: size = sizeof(BinaryOperatorRecord); break;
-    case InspectorRow::Kind::UnaryOperator: size = sizeof(UnaryOperatorRecord); break;
-    }
-    return (size + 15) / 16 * 16;
+    return row.kind == InspectorRow::Kind::Type ? (sizeof(TypeRecord) + 15) / 16 * 16 : 0;
 }
 
 template <std::size_t N>
@@ -96,10 +89,27 @@ constexpr std::size_t registeredSize(const std::array<InspectorRow, N>& rows)
     return size;
 }
 
-// Registers the rows one after the other into `storage` (16-byte aligned,
-// registeredSize(rows) bytes: every record gets what it needs and no more,
-// so that start-up writes as few pages as it can); returns true (for use in
-// an initialiser).
+// The rows with row i's record pointing at slots[i] (`slots` has static
+// storage, so this is a constant expression).
+template <std::size_t N>
+constexpr std::array<InspectorRow, N> withSlots(std::array<InspectorRow, N> rows, RecordSlot* slots)
+{
+    for (std::size_t i = 0; i < N; ++i) {
+        switch (rows[i].kind) {
+        case InspectorRow::Kind::Type: break;
+        case InspectorRow::Kind::Property: rows[i].property.slot = &slots[i]; break;
+        case InspectorRow::Kind::Cast: rows[i].cast.slot = &slots[i]; break;
+        case InspectorRow::Kind::BinaryOperator: rows[i].binary.slot = &slots[i]; break;
+        case InspectorRow::Kind::UnaryOperator: rows[i].unary.slot = &slots[i]; break;
+        }
+    }
+    return rows;
+}
+
+// Registers the rows in their order: the types into `storage` (16-byte
+// aligned, registeredSize(rows) bytes), every other record where it is,
+// through the slot withSlots gave it. Returns true (for use in an
+// initialiser).
 bool registerRows(const InspectorRow* rows, std::size_t count, unsigned char* storage, std::size_t storageSize);
 
 namespace RowDetail {
@@ -259,8 +269,12 @@ constexpr auto joinRows(const std::array<InspectorRow, N>&... parts)
 #define GUARD_INSPECTOR_ARRAY(...) GUARD_INSPECTOR_ARRAY_AT(__COUNTER__, __VA_ARGS__)
 #define GUARD_INSPECTOR_ARRAY_AT(n, ...)                                                                               \
     namespace {                                                                                                        \
-    constexpr auto GUARD_CONCAT(guardRows, n) = __VA_ARGS__;                                                           \
-    alignas(16) unsigned char GUARD_CONCAT(guardStorage, n)[registeredSize(GUARD_CONCAT(guardRows, n))];               \
+    constexpr auto GUARD_CONCAT(guardRowsAsWritten, n) = __VA_ARGS__;                                                  \
+    RecordSlot GUARD_CONCAT(guardSlots, n)[GUARD_CONCAT(guardRowsAsWritten, n).size()];                                \
+    constexpr auto GUARD_CONCAT(guardRows, n) = withSlots(GUARD_CONCAT(guardRowsAsWritten, n),                         \
+                                                          GUARD_CONCAT(guardSlots, n));                                \
+    alignas(16) unsigned char GUARD_CONCAT(guardStorage,                                                               \
+                                           n)[std::max<std::size_t>(registeredSize(GUARD_CONCAT(guardRows, n)), 1)];   \
     [[maybe_unused]] const bool GUARD_CONCAT(guardRegistered, n) = registerRows(GUARD_CONCAT(guardRows, n).data(),     \
                                                                                 GUARD_CONCAT(guardRows, n).size(),     \
                                                                                 GUARD_CONCAT(guardStorage, n),         \

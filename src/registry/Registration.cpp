@@ -8,12 +8,11 @@ namespace {
 
 // Head and tail of each kind's list; constant-initialised, so registrations
 // from any static initialiser find them ready.
-template <class Record>
-struct RegisteredList {
-    Record* head = nullptr;
-    Record* tail = nullptr;
+struct TypeList {
+    TypeRecord* head = nullptr;
+    TypeRecord* tail = nullptr;
 
-    Record* append(Record* record)
+    TypeRecord* append(TypeRecord* record)
     {
         record->nextRegistered = nullptr;
         if (tail)
@@ -25,20 +24,56 @@ struct RegisteredList {
     }
 };
 
-RegisteredList<TypeRecord> types;
-RegisteredList<PropertyRecord> properties;
-RegisteredList<CastRecord> casts;
-RegisteredList<BinaryOperatorRecord> binaryOperators;
-RegisteredList<UnaryOperatorRecord> unaryOperators;
+// Records are linked through their slots.
+template <class Record>
+struct RecordList {
+    const Record* head = nullptr;
+    const Record* tail = nullptr;
+
+    const Record* append(const Record* record)
+    {
+        record->slot->next = nullptr;
+        if (tail)
+            tail->slot->next = record;
+        else
+            head = record;
+        tail = record;
+        return record;
+    }
+};
+
+TypeList types;
+RecordList<PropertyRecord> properties;
+RecordList<CastRecord> casts;
+RecordList<BinaryOperatorRecord> binaryOperators;
+RecordList<UnaryOperatorRecord> unaryOperators;
 bool stale = true;
 
-template <class Exception, class Record>
-Record* placeRecord(void* block, std::size_t blockSize, const Record& fields)
+template <class Exception>
+void checkBlock(void* block, std::size_t blockSize, std::size_t needed)
 {
-    if (!block || blockSize < sizeof(Record))
+    if (!block || blockSize < needed)
         throw Exception();
     stale = true;
-    return new (block) Record(fields);
+}
+
+// A copy of `fields` at the start of the block, its slot after it.
+template <class Exception, class Record>
+const Record* placeRecord(void* block, std::size_t blockSize, const Record& fields)
+{
+    constexpr std::size_t slotAt =
+        (sizeof(Record) + alignof(RecordSlot) - 1) / alignof(RecordSlot) * alignof(RecordSlot);
+    checkBlock<Exception>(block, blockSize, slotAt + sizeof(RecordSlot));
+    Record* record = new (block) Record(fields);
+    record->slot = new (static_cast<unsigned char*>(block) + slotAt) RecordSlot();
+    return record;
+}
+
+template <class Record>
+const Record* appendSlotted(RecordList<Record>& list, const Record* record)
+{
+    stale = true;
+    return list.append(record);
 }
 
 } // namespace
@@ -57,34 +92,47 @@ TypeRecord* registerType(void* block, std::size_t blockSize, const char* name, s
     fields.destroy = destroy ? destroy : destroyNothing;
     fields.hash = hash;
     fields.baseName = baseName && *baseName ? baseName : nullptr;
-    return types.append(placeRecord<TypeRegistrationBlockTooSmall>(block, blockSize, fields));
+    checkBlock<TypeRegistrationBlockTooSmall>(block, blockSize, sizeof(TypeRecord));
+    return types.append(new (block) TypeRecord(fields));
 }
 
-PropertyRecord* registerProperty(void* block, std::size_t blockSize, const PropertyRecord& fields)
+const PropertyRecord* registerProperty(void* block, std::size_t blockSize, const PropertyRecord& fields)
 {
     return properties.append(placeRecord<PropertyRegistrationBlockTooSmall>(block, blockSize, fields));
 }
 
-CastRecord* registerCast(void* block, std::size_t blockSize, const CastRecord& fields)
+const CastRecord* registerCast(void* block, std::size_t blockSize, const CastRecord& fields)
 {
     return casts.append(placeRecord<CastRegistrationBlockTooSmall>(block, blockSize, fields));
 }
 
-BinaryOperatorRecord* registerBinaryOperator(void* block, std::size_t blockSize, const BinaryOperatorRecord& fields)
+const BinaryOperatorRecord* registerBinaryOperator(void* block, std::size_t blockSize,
+                                                   const BinaryOperatorRecord& fields)
 {
     return binaryOperators.append(placeRecord<BinaryOperatorRegistrationBlockTooSmall>(block, blockSize, fields));
 }
 
-UnaryOperatorRecord* registerUnaryOperator(void* block, std::size_t blockSize, const UnaryOperatorRecord& fields)
+const UnaryOperatorRecord* registerUnaryOperator(void* block, std::size_t blockSize, const UnaryOperatorRecord& fields)
 {
     return unaryOperators.append(placeRecord<UnaryOperatorRegistrationBlockTooSmall>(block, blockSize, fields));
 }
 
+const PropertyRecord* appendProperty(const PropertyRecord* record) { return appendSlotted(properties, record); }
+const CastRecord* appendCast(const CastRecord* record) { return appendSlotted(casts, record); }
+const BinaryOperatorRecord* appendBinaryOperator(const BinaryOperatorRecord* record)
+{
+    return appendSlotted(binaryOperators, record);
+}
+const UnaryOperatorRecord* appendUnaryOperator(const UnaryOperatorRecord* record)
+{
+    return appendSlotted(unaryOperators, record);
+}
+
 TypeRecord* firstRegisteredType() { return types.head; }
-PropertyRecord* firstRegisteredProperty() { return properties.head; }
-CastRecord* firstRegisteredCast() { return casts.head; }
-BinaryOperatorRecord* firstRegisteredBinaryOperator() { return binaryOperators.head; }
-UnaryOperatorRecord* firstRegisteredUnaryOperator() { return unaryOperators.head; }
+const PropertyRecord* firstRegisteredProperty() { return properties.head; }
+const CastRecord* firstRegisteredCast() { return casts.head; }
+const BinaryOperatorRecord* firstRegisteredBinaryOperator() { return binaryOperators.head; }
+const UnaryOperatorRecord* firstRegisteredUnaryOperator() { return unaryOperators.head; }
 
 bool registryIsStale() { return stale; }
 void markRegistryBuilt() { stale = false; }

@@ -1,12 +1,18 @@
 #pragma once
 // Registration of types and inspectors into static blocks.
 //
-// Registration runs in static initialisers, before main: each call turns a
-// zero-initialised static block into its record in place, appends the record
-// to its kind's global list (registration order is kept) and marks the
-// registry stale, so the next lookup rebuilds it. Nothing is allocated and
-// nothing is looked up here. A null block or one smaller than the record
-// throws the kind's *BlockTooSmall exception.
+// Registration runs in static initialisers, before main: each call appends a
+// record to its kind's global list (registration order is kept) and marks
+// the registry stale, so the next lookup rebuilds it. Nothing is allocated
+// and nothing is looked up here.
+//
+// A record that already has its slot (the rows of GUARD_INSPECTORS, which
+// stay in read-only storage with a slot each) is appended as it is; only
+// its predecessor's slot is written. The register* functions with a block
+// instead turn a zero-initialised static block into a copy of the record
+// followed by its slot; a null block or one too small for both throws the
+// kind's *BlockTooSmall exception. Types are always copied into a block:
+// the registry writes into them.
 #include <cstddef>
 #include <cstdint>
 
@@ -31,17 +37,25 @@ struct alignas(16) RegistrationBlock {
 
 TypeRecord* registerType(void* block, std::size_t blockSize, const char* name, std::uint32_t valueSize,
                          DestroyFunction destroy, const char* baseName, HashFunction hash);
-PropertyRecord* registerProperty(void* block, std::size_t blockSize, const PropertyRecord& fields);
-CastRecord* registerCast(void* block, std::size_t blockSize, const CastRecord& fields);
-BinaryOperatorRecord* registerBinaryOperator(void* block, std::size_t blockSize, const BinaryOperatorRecord& fields);
-UnaryOperatorRecord* registerUnaryOperator(void* block, std::size_t blockSize, const UnaryOperatorRecord& fields);
+const PropertyRecord* registerProperty(void* block, std::size_t blockSize, const PropertyRecord& fields);
+const CastRecord* registerCast(void* block, std::size_t blockSize, const CastRecord& fields);
+const BinaryOperatorRecord* registerBinaryOperator(void* block, std::size_t blockSize,
+                                                   const BinaryOperatorRecord& fields);
+const UnaryOperatorRecord* registerUnaryOperator(void* block, std::size_t blockSize, const UnaryOperatorRecord& fields);
 
-// The global lists, in registration order.
+// Appends a record whose slot is set (it is returned).
+const PropertyRecord* appendProperty(const PropertyRecord* record);
+const CastRecord* appendCast(const CastRecord* record);
+const BinaryOperatorRecord* appendBinaryOperator(const BinaryOperatorRecord* record);
+const UnaryOperatorRecord* appendUnaryOperator(const UnaryOperatorRecord* record);
+
+// The global lists, in registration order: follow them with
+// record->nextRegistered.
 TypeRecord* firstRegisteredType();
-PropertyRecord* firstRegisteredProperty();
-CastRecord* firstRegisteredCast();
-BinaryOperatorRecord* firstRegisteredBinaryOperator();
-UnaryOperatorRecord* firstRegisteredUnaryOperator();
+const PropertyRecord* firstRegisteredProperty();
+const CastRecord* firstRegisteredCast();
+const BinaryOperatorRecord* firstRegisteredBinaryOperator();
+const UnaryOperatorRecord* firstRegisteredUnaryOperator();
 
 // Set by every registration; cleared when the registry is built.
 bool registryIsStale();

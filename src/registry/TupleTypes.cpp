@@ -25,6 +25,8 @@ struct InspectorRegistry::TupleTypes::Tuple {
     TypeTables tables;
     BinaryOperatorRecord comparisons[3]; // "=", "<", "<="
     CastRecord stringCast;
+    RecordSlot comparisonSlots[3];
+    RecordSlot stringCastSlot;
     // What the tuple's own inspectors call for the first element, and for
     // the rest when it is a tuple (null at the end of the tuple).
     const BinaryOperatorRecord* elementEqual = nullptr;
@@ -238,25 +240,27 @@ void InspectorRegistry::TupleTypes::attachInspectors(InspectorRegistry& registry
     for (int i = 0; i < 3; ++i) {
         BinaryOperatorRecord& op = tuple.comparisons[i];
         op = BinaryOperatorRecord();
-        op.resultType = registry.booleanType();
+        op.slot = &tuple.comparisonSlots[i];
+        op.slot->resultType = registry.booleanType();
         op.dependency = dependsOnOperandsOnly;
         op.adapter = adapters[i];
         op.context = &tuple;
         op.operatorIndex = indexes[i];
         op.leftTypeName = op.rightTypeName = tuple.record.name;
         op.resultTypeName = "boolean";
-        op.leftType = op.rightType = &tuple.record;
+        op.slot->leftType = op.slot->rightType = &tuple.record;
         tuple.tables.binary.push_back(&op);
     }
 
     tuple.elementString = registry.castOrNull(first, "string");
-    if (tuple.elementString && tuple.elementString->resultType != registry.stringType())
+    if (tuple.elementString && tuple.elementString->resultType() != registry.stringType())
         tuple.elementString = nullptr;
     bool restHasString = !rest || rest->stringCast.adapter;
     CastRecord& cast = tuple.stringCast;
     cast = CastRecord();
+    cast.slot = &tuple.stringCastSlot;
     if (tuple.elementString && restHasString) {
-        cast.resultType = registry.stringType();
+        cast.slot->resultType = registry.stringType();
         cast.dependency = dependsOnOperandsOnly;
         cast.adapter = stringAdapter;
         cast.context = &tuple;

@@ -38,13 +38,13 @@ const Vocabulary& Vocabulary::get()
     static const Vocabulary vocabulary = [] {
         InspectorRegistry::get(); // resolves the records' names
         Vocabulary v;
-        for (const PropertyRecord* p = firstRegisteredProperty(); p; p = p->nextRegistered) {
+        for (const PropertyRecord* p = firstRegisteredProperty(); p; p = p->nextRegistered()) {
             if (p->singularName)
                 v.phrases.emplace_back(p->singularName);
             if (p->pluralName)
                 v.phrases.emplace_back(p->pluralName);
         }
-        for (const CastRecord* c = firstRegisteredCast(); c; c = c->nextRegistered)
+        for (const CastRecord* c = firstRegisteredCast(); c; c = c->nextRegistered())
             v.casts.emplace_back(c->castName);
         for (const TypeRecord* t = firstRegisteredType(); t; t = t->nextRegistered)
             if (t->name && *t->name)

@@ -187,7 +187,7 @@ TEST_F(Registry, PropertyLookupPrefersTheMostDerivedTypes)
     EXPECT_THROW(registry.findProperty(animal, "test scaled", registry.stringType()), OperationNotDefined);
     EXPECT_THROW(registry.findProperty(nullptr, "test legs", nullptr), OperationNotDefined);
     found = registry.findProperty(nullptr, "test greeting", nullptr);
-    EXPECT_EQ(found.record->resultType, registry.stringType());
+    EXPECT_EQ(found.record->resultType(), registry.stringType());
     try {
         registry.findProperty(dog, "test wings", nullptr);
         FAIL();
@@ -200,8 +200,8 @@ TEST_F(Registry, BinaryOperatorNeedsOneRegistrationMostSpecificOnBothSides)
 {
     const TypeRecord* dog = type("test dog");
     const TypeRecord* animal = type("test animal");
-    EXPECT_EQ(registry.findBinaryOperator(dog, kPlus, animal)->leftType, dog);
-    EXPECT_EQ(registry.findBinaryOperator(animal, kPlus, dog)->leftType, animal);
+    EXPECT_EQ(registry.findBinaryOperator(dog, kPlus, animal)->leftType(), dog);
+    EXPECT_EQ(registry.findBinaryOperator(animal, kPlus, dog)->leftType(), animal);
     // Most specific left is the dog, most specific right is the dog: no
     // registration has exactly (dog, dog).
     EXPECT_THROW(registry.findBinaryOperator(dog, kPlus, dog), OperationNotDefined);
@@ -216,7 +216,7 @@ TEST_F(Registry, BinaryOperatorNeedsOneRegistrationMostSpecificOnBothSides)
 TEST_F(Registry, CastsAreFoundByTheirOwnName)
 {
     const CastRecord* cast = registry.findCast(registry.integerType(), "test bits");
-    EXPECT_EQ(cast->resultType, type("test animal"));
+    EXPECT_EQ(cast->resultType(), type("test animal"));
     EXPECT_THROW(registry.findCast(registry.stringType(), "test bits"), OperationNotDefined);
     EXPECT_THROW(registry.findUnaryOperator(type("test animal"), kUnaryMinus), OperationNotDefined);
 }
@@ -239,7 +239,7 @@ TEST_F(Registry, PropertiesOfATupleTypeKeepTheTupleOwnInspectorsAndSurviveRebuil
         SCOPED_TRACE(build);
         PropertyLookup found = registry.findProperty(pair, "test pair legss", nullptr);
         EXPECT_TRUE(found.plural);
-        EXPECT_EQ(found.record->resultType, registry.integerType());
+        EXPECT_EQ(found.record->resultType(), registry.integerType());
         EXPECT_FALSE(registry.findProperty(pair, "test pair legs", nullptr).plural);
         // The tuple's own comparisons are there beside the property.
         EXPECT_NO_THROW(registry.findBinaryOperator(pair, kEqual, pair));
@@ -260,16 +260,18 @@ TEST(Registration, BlocksTooSmallAreRefused)
     EXPECT_THROW(registerBinaryOperator(nullptr, sizeof block, {}), BinaryOperatorRegistrationBlockTooSmall);
     EXPECT_THROW(registerUnaryOperator(&block, 8, {}), UnaryOperatorRegistrationBlockTooSmall);
 
-    // rows packed into storage: each record takes its own size rounded to 16
-    // bytes, and storage that runs out refuses the row that does not fit
-    // (the first row here, so that nothing is registered)
-    constexpr std::array rows{cast<animalLegs>("integer"), type<Animal>()};
-    static_assert(registeredSize(rows) == registeredSize(rows[0]) + registeredSize(rows[1]));
-    static_assert(registeredSize(rows[0]) % 16 == 0 && registeredSize(rows[0]) >= sizeof(CastRecord));
-    static_assert(registeredSize(rows[0]) < sizeof(CastRecord) + 16);
+    // a copied record needs room for its slot as well
+    EXPECT_THROW(registerProperty(&block, sizeof(PropertyRecord), {}), PropertyRegistrationBlockTooSmall);
+
+    // rows: only a type takes storage (its record rounded to 16 bytes), the
+    // other records stay in the rows; storage that runs out refuses the type
+    // that does not fit (the first row here, so that nothing is registered)
+    constexpr std::array rows{type<Animal>(), cast<animalLegs>("integer")};
+    static_assert(registeredSize(rows) == registeredSize(rows[0]) && registeredSize(rows[1]) == 0);
+    static_assert(registeredSize(rows[0]) % 16 == 0 && registeredSize(rows[0]) >= sizeof(TypeRecord));
     alignas(16) unsigned char storage[registeredSize(rows)];
     EXPECT_THROW(registerRows(rows.data(), rows.size(), storage, registeredSize(rows[0]) - 1),
-                 CastRegistrationBlockTooSmall);
+                 TypeRegistrationBlockTooSmall);
 }
 
 } // namespace

@@ -62,7 +62,7 @@ inline String staticText(const char* text) { return String(text, std::uint32_t(s
 // A plural property over one kind's registration list, in registration
 // order: the records that Accept(record, keys...) takes, for the key and
 // direct-object values the property is asked with.
-template <class Record, class Ref, Record* (*Head)(), auto Accept, class... Keys>
+template <class Record, class Ref, auto Head, auto Accept, class... Keys>
 class FilteredRecords {
 public:
     bool first(Ref& out, const Keys&... keys)
@@ -73,11 +73,11 @@ public:
     }
     bool next(Ref& out)
     {
-        for (; next_; next_ = next_->nextRegistered) {
+        for (; next_; next_ = following(next_)) {
             bool accepted = std::apply([this](const Keys&... keys) { return Accept(*next_, keys...); }, keys_);
             if (accepted) {
                 out = Ref{next_};
-                next_ = next_->nextRegistered;
+                next_ = following(next_);
                 return true;
             }
         }
@@ -85,6 +85,15 @@ public:
     }
 
 private:
+    // Types link their records themselves; inspectors through their slots.
+    static const Record* following(const Record* record)
+    {
+        if constexpr (requires { record->nextRegistered(); })
+            return record->nextRegistered();
+        else
+            return record->nextRegistered;
+    }
+
     std::tuple<Keys...> keys_{};
     const Record* next_ = nullptr;
 };

@@ -10,7 +10,7 @@ namespace {
 
 // The operators of one kind: all of them, those whose symbol (or else name)
 // is a given text, or those returning a given type.
-template <class Record, class Ref, Record* (*Head)(), const char* (*Symbol)(unsigned), const char* (*Name)(unsigned)>
+template <class Record, class Ref, auto Head, const char* (*Symbol)(unsigned), const char* (*Name)(unsigned)>
 struct OperatorLists {
     static bool named(const Record& record, const String& key)
     {

@@ -37,7 +37,7 @@ bool CastingExpression::bind(Expression* itTarget, StackAllocatorBase& allocator
     // An implicit conversion is put above an expression already bound.
     bool operandSigned = operand->type ? true : operand->bind(itTarget, allocator);
     record = InspectorRegistry::get().findCast(operand->type, castName.view());
-    type = record->resultType;
+    type = record->resultType();
     plural = operand->plural;
     result_ = allocator.allocate(type->valueSize);
     cursor_ = ChildCursor(operand, operand->singular());
@@ -92,7 +92,7 @@ bool UnaryOperatorExpression::bind(Expression* itTarget, StackAllocatorBase& all
     bool operandSigned = operand->bind(itTarget, allocator);
     requireSingular(operand);
     record = InspectorRegistry::get().findUnaryOperator(operand->type, operatorIndex);
-    type = record->resultType;
+    type = record->resultType();
     plural = false;
     result_ = allocator.allocate(type->valueSize);
     operand_.bind(operand, allocator);
@@ -190,7 +190,7 @@ bool BinaryOperatorExpression::bind(Expression* itTarget, StackAllocatorBase& al
     requireSingular(left);
     requireSingular(right);
     record = InspectorRegistry::get().findBinaryOperator(left->type, operatorIndex, right->type);
-    type = record->resultType;
+    type = record->resultType();
     plural = false;
     result_ = allocator.allocate(type->valueSize);
     left_.bind(left, allocator);

@@ -41,7 +41,7 @@ bool PropertyExpression::bind(Expression* itTarget, StackAllocatorBase& allocato
     const TypeRecord* objectType = object ? object->type : registry.worldType();
     PropertyLookup found = registry.findProperty(objectType, phrase.view(), keyType);
     record = found.record;
-    type = record->resultType;
+    type = record->resultType();
     plural = found.plural;
     allocator_ = &allocator;
     result_ = allocator.allocate(type->valueSize);

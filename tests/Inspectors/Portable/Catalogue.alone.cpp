@@ -127,22 +127,22 @@ struct Registered {
 std::vector<Registered> registeredRecords()
 {
     std::vector<Registered> all;
-    for (const PropertyRecord* r = firstRegisteredProperty(); r; r = r->nextRegistered) {
+    for (const PropertyRecord* r = firstRegisteredProperty(); r; r = r->nextRegistered()) {
         std::string_view object = textOf(r->objectTypeName);
         all.push_back({"property",
                        joined({kindLetter(r->kind), textOf(r->singularName), textOf(r->pluralName),
                                textOf(r->keyTypeName), object, textOf(r->resultTypeName)}),
                        std::string(object.empty() ? textOf(r->resultTypeName) : object), r});
     }
-    for (const CastRecord* r = firstRegisteredCast(); r; r = r->nextRegistered)
+    for (const CastRecord* r = firstRegisteredCast(); r; r = r->nextRegistered())
         all.push_back({"cast", joined({textOf(r->castName), textOf(r->sourceTypeName), textOf(r->resultTypeName)}),
                        std::string(textOf(r->sourceTypeName)), r});
-    for (const BinaryOperatorRecord* r = firstRegisteredBinaryOperator(); r; r = r->nextRegistered)
+    for (const BinaryOperatorRecord* r = firstRegisteredBinaryOperator(); r; r = r->nextRegistered())
         all.push_back({"binary",
                        joined({binaryOperatorSymbol(r->operatorIndex), textOf(r->leftTypeName),
                                textOf(r->rightTypeName), textOf(r->resultTypeName)}),
                        std::string(textOf(r->leftTypeName)), r});
-    for (const UnaryOperatorRecord* r = firstRegisteredUnaryOperator(); r; r = r->nextRegistered)
+    for (const UnaryOperatorRecord* r = firstRegisteredUnaryOperator(); r; r = r->nextRegistered())
         all.push_back(
             {"unary",
              joined({unaryOperatorSymbol(r->operatorIndex), textOf(r->operandTypeName), textOf(r->resultTypeName)}),

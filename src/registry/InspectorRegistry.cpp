@@ -1,6 +1,8 @@
 #include "registry/InspectorRegistry.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <iterator>
 
 #include "registry/Registration.h"
 #include "registry/RegistryErrors.h"
@@ -65,6 +67,7 @@ void InspectorRegistry::build(const std::unordered_set<std::string>* blocked)
     building_ = true;
     typeIndex_.clear();
     tables_.clear();
+    std::fill(std::begin(namedTypes_), std::end(namedTypes_), NamedType());
     for (TypeRecord* type = firstRegisteredType(); type; type = type->nextRegistered) {
         type->base = nullptr;
         type->undefined = false;
@@ -112,6 +115,16 @@ const TypeRecord* InspectorRegistry::findPlainType(std::string_view name) const
     auto found = std::lower_bound(typeIndex_.begin(), typeIndex_.end(), name,
                                   [](const auto& entry, std::string_view key) { return entry.first < key; });
     return found != typeIndex_.end() && found->first == name ? found->second : nullptr;
+}
+
+const TypeRecord* InspectorRegistry::findRecordType(const char* name)
+{
+    NamedType& entry = namedTypes_[(reinterpret_cast<std::uintptr_t>(name) >> 3) % kNamedTypes];
+    if (entry.name != name) {
+        entry.name = name;
+        entry.type = findType(name);
+    }
+    return entry.type;
 }
 
 const TypeRecord* InspectorRegistry::findType(std::string_view name)
@@ -177,15 +190,15 @@ void InspectorRegistry::enterProperties(const std::unordered_set<std::string>* b
     // Each table is sized first and filled afterwards: the registry is built
     // at every start, where every page it writes costs.
     for (const PropertyRecord* record = firstRegisteredProperty(); record; record = record->nextRegistered()) {
-        record->slot->resultType = findType(record->resultTypeName);
-        if (const TypeRecord* object = findType(record->objectTypeName))
+        record->slot->resultType = findRecordType(record->resultTypeName);
+        if (const TypeRecord* object = findRecordType(record->objectTypeName))
             object->tables->propertyCount += 2;
     }
     for (auto& [name, type] : typeIndex_)
         type->tables->properties.reserve(type->tables->propertyCount);
     for (const PropertyRecord* record = firstRegisteredProperty(); record; record = record->nextRegistered()) {
-        const TypeRecord* key = findType(record->keyTypeName);
-        const TypeRecord* object = findType(record->objectTypeName);
+        const TypeRecord* key = findRecordType(record->keyTypeName);
+        const TypeRecord* object = findRecordType(record->objectTypeName);
         if (!record->resultType() || !key || !object)
             continue;
         bool block = isBlocked(record->singularName) || isBlocked(record->pluralName);
@@ -209,8 +222,8 @@ void InspectorRegistry::enterProperties(const std::unordered_set<std::string>* b
 void InspectorRegistry::enterCasts(const std::unordered_set<std::string>* blocked)
 {
     for (const CastRecord* record = firstRegisteredCast(); record; record = record->nextRegistered()) {
-        const TypeRecord* source = findType(record->sourceTypeName);
-        record->slot->resultType = findType(record->resultTypeName);
+        const TypeRecord* source = findRecordType(record->sourceTypeName);
+        record->slot->resultType = findRecordType(record->resultTypeName);
         if (!source || !record->resultType())
             continue;
         bool block = blocked && blocked->count(record->castName) > 0;
@@ -225,17 +238,17 @@ void InspectorRegistry::enterOperators()
 {
     for (const UnaryOperatorRecord* record = firstRegisteredUnaryOperator(); record;
          record = record->nextRegistered()) {
-        const TypeRecord* operand = findType(record->operandTypeName);
-        record->slot->resultType = findType(record->resultTypeName);
+        const TypeRecord* operand = findRecordType(record->operandTypeName);
+        record->slot->resultType = findRecordType(record->resultTypeName);
         if (operand && record->resultType() && record->operatorIndex == kUnaryMinus && !operand->tables->unary)
             operand->tables->unary = record;
     }
     for (const BinaryOperatorRecord* record = firstRegisteredBinaryOperator(); record;
          record = record->nextRegistered()) {
         RecordSlot& slot = *record->slot;
-        slot.leftType = findType(record->leftTypeName);
-        slot.rightType = findType(record->rightTypeName);
-        slot.resultType = findType(record->resultTypeName);
+        slot.leftType = findRecordType(record->leftTypeName);
+        slot.rightType = findRecordType(record->rightTypeName);
+        slot.resultType = findRecordType(record->resultTypeName);
         if (slot.leftType && slot.rightType && slot.resultType && record->operatorIndex < kBinaryOperatorCount)
             slot.leftType->tables->binary.push_back(record);
     }

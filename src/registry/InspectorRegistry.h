@@ -17,6 +17,7 @@
 // InspectorBlacklisted. Type names ending in ")" are structured names,
 // "( a, b )" (a tuple type, made on demand and kept) or "name( a, b )" (a
 // named structured type with the tuple's value layout).
+#include <cstddef>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -75,12 +76,23 @@ public:
 private:
     const TypeRecord* findStructuredType(std::string_view name);
     const TypeRecord* findPlainType(std::string_view name) const;
+    // findType for a name a record gives: rows name their types with a few
+    // hundred static texts, most of them shared, so each text is looked up
+    // once per build and remembered by its address (a small direct-mapped
+    // table; a text whose entry another holds is looked up again).
+    const TypeRecord* findRecordType(const char* name);
     void enterProperties(const std::unordered_set<std::string>* blocked);
     void enterCasts(const std::unordered_set<std::string>* blocked);
     void enterOperators();
 
     std::vector<std::pair<std::string_view, TypeRecord*>> typeIndex_;
     std::vector<std::unique_ptr<TypeTables>> tables_;
+    struct NamedType {
+        const char* name = nullptr;
+        const TypeRecord* type = nullptr;
+    };
+    static constexpr std::size_t kNamedTypes = 256;
+    NamedType namedTypes_[kNamedTypes];
     std::unique_ptr<TupleTypes> tuples_;
     std::recursive_mutex structuredTypesLock_;
     const TypeRecord* boolean_ = nullptr;

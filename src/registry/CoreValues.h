@@ -32,6 +32,10 @@ struct String {
         return String(text, N - 1);
     }
 
+    // A string over text that outlives the value (no copy); the caller keeps
+    // the text under 4 GiB.
+    static String over(std::string_view text) { return String(text.data(), std::uint32_t(text.size())); }
+
     std::string_view view() const { return std::string_view(data, length); }
     const char* begin() const { return data; }
     const char* end() const { return data + length; }

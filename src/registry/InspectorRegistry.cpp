@@ -194,8 +194,14 @@ void InspectorRegistry::enterProperties(const std::unordered_set<std::string>* b
         if (const TypeRecord* object = findRecordType(record->objectTypeName))
             object->tables->propertyCount += 2;
     }
+    auto reserveCounted = [](TypeTables& tables) {
+        tables.properties.reserve(tables.properties.size() + tables.propertyCount);
+        tables.propertyCount = 0;
+    };
     for (auto& [name, type] : typeIndex_)
-        type->tables->properties.reserve(type->tables->propertyCount);
+        reserveCounted(*type->tables);
+    for (TypeTables* tables : tuples_->allTables())
+        reserveCounted(*tables);
     for (const PropertyRecord* record = firstRegisteredProperty(); record; record = record->nextRegistered()) {
         const TypeRecord* key = findRecordType(record->keyTypeName);
         const TypeRecord* object = findRecordType(record->objectTypeName);

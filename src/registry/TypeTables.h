@@ -27,7 +27,7 @@ struct CastEntry {
 
 struct TypeTables {
     std::vector<PropertyEntry> properties; // by name, then key type identity
-    std::size_t propertyCount = 0;         // entries counted before they are entered
+    std::size_t propertyCount = 0;         // while the registry is built: entries to come
     std::vector<CastEntry> casts;          // by name, registration order among equals
     const UnaryOperatorRecord* unary = nullptr;
     // Every binary operator with the type as left operand, in registration

@@ -41,8 +41,7 @@ bool desiredFipsMode(Cryptography) { return contextAs<InspectorFipsContext>().de
 // The message lives for the whole run: the answer is a view of it.
 String fipsModeFailureMessage(Cryptography)
 {
-    std::string_view message = contextAs<InspectorFipsContext>().fipsModeFailureMessage();
-    return String(message.data(), static_cast<std::uint32_t>(message.size()));
+    return String::over(contextAs<InspectorFipsContext>().fipsModeFailureMessage());
 }
 
 String certificateSha1(X509Certificate certificate)

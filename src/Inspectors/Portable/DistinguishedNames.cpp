@@ -107,8 +107,6 @@ struct GuardType<DistinguishedNameComponent> {
 
 namespace {
 
-String asString(std::string_view text) { return String(text.data(), std::uint32_t(text.size())); }
-
 DistinguishedName distinguishedName(const String& text)
 {
     try {
@@ -132,7 +130,7 @@ public:
         std::string_view element;
         if (!reader_.next(element))
             return false;
-        out = DistinguishedNameComponent{asString(element)};
+        out = DistinguishedNameComponent{String::over(element)};
         return true;
     }
 
@@ -146,12 +144,12 @@ std::optional<DistinguishedNameComponent> component(std::int64_t index, const Di
     std::string_view element;
     for (std::int64_t i = 0; reader.next(element); ++i)
         if (i == index)
-            return DistinguishedNameComponent{asString(element)};
+            return DistinguishedNameComponent{String::over(element)};
     return std::nullopt;
 }
 
-String componentType(const DistinguishedNameComponent& part) { return asString(elementType(part.text.view())); }
-String componentValue(const DistinguishedNameComponent& part) { return asString(elementValue(part.text.view())); }
+String componentType(const DistinguishedNameComponent& part) { return String::over(elementType(part.text.view())); }
+String componentValue(const DistinguishedNameComponent& part) { return String::over(elementValue(part.text.view())); }
 
 } // namespace
 

@@ -23,7 +23,7 @@ template <>
 struct KeptValue<String> {
     using Storage = std::string;
     static Storage keep(const String& value) { return std::string(value.view()); }
-    static String view(const Storage& kept) { return String(kept.data(), std::uint32_t(kept.size())); }
+    static String view(const Storage& kept) { return String::over(kept); }
 };
 
 // The strict order of kept values, by the order of T.

@@ -11,25 +11,30 @@
 // (significance 1.0) and divide by the count as floating point by integer
 // division, so an empty source gives NaN with the invalid flag.
 #include <cstdint>
+#include <optional>
 
 #include "Inspectors/Portable/FloatingPoint.h"
 #include "Inspectors/Portable/FloatingPointArithmetic.h"
+#include "Inspectors/Portable/Integers.h"
 #include "registry/Inspectors.h"
 
 namespace guard {
 
 namespace {
 
-// "sum of INTEGERS": starts at 0.
-class IntegerSum {
+// "sum of INTEGERS" (from 0) and "product of INTEGERS" (from 1), each step
+// checked by the integer operator itself.
+template <std::optional<std::int64_t> (*Combine)(std::int64_t, std::int64_t), std::int64_t Start>
+class IntegerFold {
 public:
     void add(std::int64_t element)
     {
-        std::int64_t combined;
-        if (overflow_ || __builtin_add_overflow(total_, element, &combined))
-            overflow_ = true;
+        if (overflow_)
+            return;
+        if (std::optional<std::int64_t> combined = Combine(total_, element))
+            total_ = *combined;
         else
-            total_ = combined;
+            overflow_ = true;
     }
 
     bool result(std::int64_t& out) const
@@ -39,32 +44,12 @@ public:
     }
 
 private:
-    std::int64_t total_ = 0;
+    std::int64_t total_ = Start;
     bool overflow_ = false;
 };
 
-// "product of INTEGERS": starts at 1.
-class IntegerProduct {
-public:
-    void add(std::int64_t element)
-    {
-        std::int64_t combined;
-        if (overflow_ || __builtin_mul_overflow(total_, element, &combined))
-            overflow_ = true;
-        else
-            total_ = combined;
-    }
-
-    bool result(std::int64_t& out) const
-    {
-        out = total_;
-        return !overflow_;
-    }
-
-private:
-    std::int64_t total_ = 1;
-    bool overflow_ = false;
-};
+using IntegerSum = IntegerFold<addIntegers, 0>;
+using IntegerProduct = IntegerFold<multiplyIntegers, 1>;
 
 // "sum of FLOATING POINTS".
 class FloatingPointSum {

@@ -162,7 +162,7 @@ public:
     {
         if (text_.size() > std::numeric_limits<std::uint32_t>::max())
             return false;
-        out = String(text_.view().data(), std::uint32_t(text_.size()));
+        out = String::over(text_.view());
         return true;
     }
 

@@ -74,8 +74,6 @@ std::size_t checkTupleString(std::string_view text)
 
 namespace {
 
-String asString(std::string_view item) { return String(item.data(), std::uint32_t(item.size())); }
-
 // Both failures of a tuple string are "no value" to a question.
 template <class F>
 auto readingTupleString(F&& read)
@@ -102,7 +100,7 @@ public:
         std::string_view item;
         if (!reader_.next(item))
             return false;
-        out = asString(item);
+        out = String::over(item);
         return true;
     }
 
@@ -120,7 +118,7 @@ std::optional<String> tupleStringItem(std::int64_t index, const String& text)
         std::string_view item;
         for (std::int64_t i = 0; reader.next(item); ++i)
             if (i == index)
-                return asString(item);
+                return String::over(item);
         return std::nullopt;
     });
 }

@@ -26,8 +26,7 @@ void SingularOperand::bind(Expression* operand, StackAllocatorBase& allocator)
     default:
         if (operand->constant && operand->type->selfContained) {
             cursor_ = ChildCursor(operand, true);
-            keptSize_ = operand->type->valueSize;
-            kept_ = allocator.allocate(keptSize_);
+            kept_ = allocator.allocate(operand->type->valueSize);
         } else if (operand->once) {
             once_ = operand;
         } else {
@@ -41,7 +40,7 @@ EvalCode SingularOperand::startConstant(const void*& value)
 {
     EvalCode code = cursor_.start();
     if (code == kEvalOk) {
-        std::memcpy(kept_, cursor_.child->value, keptSize_);
+        std::memcpy(kept_, cursor_.child->value, cursor_.child->type->valueSize);
         code = cursor_.finish();
     }
     if (code != kEvalOk && code != kEvalNoValue) {

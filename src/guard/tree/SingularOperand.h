@@ -58,7 +58,6 @@ private:
     const void* fixed_ = nullptr;
     Expression* once_ = nullptr;
     void* kept_ = nullptr; // a constant's storage until its first reading
-    std::uint32_t keptSize_ = 0;
     ChildCursor cursor_;
 };
 

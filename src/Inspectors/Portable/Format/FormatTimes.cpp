@@ -41,8 +41,7 @@ Format plusTimeOfDay(const Format& format, TimeOfDay time)
 // Day names are constant text: the argument is a view of it.
 Format plusDayOfWeek(const Format& format, DayOfWeek day)
 {
-    std::string_view name = TimeText::dayName(day.day);
-    return formatWithArgument(format, String(name.data(), std::uint32_t(name.size())));
+    return formatWithArgument(format, String::over(TimeText::dayName(day.day)));
 }
 
 Format plusDate(const Format& format, Date date)

@@ -136,7 +136,7 @@ String stringView(const std::string& text)
 {
     if (text.size() > std::numeric_limits<std::uint32_t>::max())
         throw std::bad_alloc();
-    return String(text.data(), std::uint32_t(text.size()));
+    return String::over(text);
 }
 
 Html htmlMarkup(const std::string& text) { return htmlMarkup(stringView(text)); }

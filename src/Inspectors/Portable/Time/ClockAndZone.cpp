@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "Inspectors/Portable/Time/Calendar.h"
+#include "Inspectors/Portable/Time/TimeCalendar.h"
 #include "platform/WallClock.h"
 #include "registry/GlobalDependency.h"
 
@@ -17,6 +18,8 @@ TimeZone localTimeZone()
 }
 
 TimeZone universalTimeZone() { return TimeZone{0}; }
+
+std::optional<Date> currentDate() { return TimeCalendar::dateAt(currentTime(), localTimeZone()); }
 
 namespace {
 
@@ -35,18 +38,18 @@ void addLocalZone(HashAccumulator& accumulator)
 alignas(GlobalDependencyRecord) unsigned char currentDateBlock[sizeof(GlobalDependencyRecord)];
 alignas(GlobalDependencyRecord) unsigned char timeZoneBlock[sizeof(GlobalDependencyRecord)];
 
-const GlobalDependencyRecord* const currentDate =
+const GlobalDependencyRecord* const currentDateRecord =
     registerGlobalDependency(currentDateBlock, sizeof currentDateBlock, "CurrentDateDependency", addCurrentTime);
 const GlobalDependencyRecord* const timeZone =
     registerGlobalDependency(timeZoneBlock, sizeof timeZoneBlock, "TimeZoneDependency", addLocalZone);
 
 } // namespace
 
-void dependsOnCurrentDate(HashAccumulator& accumulator) { addDependency(accumulator, *currentDate); }
+void dependsOnCurrentDate(HashAccumulator& accumulator) { addDependency(accumulator, *currentDateRecord); }
 void dependsOnTimeZone(HashAccumulator& accumulator) { addDependency(accumulator, *timeZone); }
 void dependsOnCurrentDateAndTimeZone(HashAccumulator& accumulator)
 {
-    addDependency(accumulator, *currentDate);
+    addDependency(accumulator, *currentDateRecord);
     addDependency(accumulator, *timeZone);
 }
 

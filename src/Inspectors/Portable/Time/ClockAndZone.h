@@ -6,6 +6,8 @@
 //
 // The zone is one offset: the one in effect now, used for every conversion
 // of any time, as the language models a zone.
+#include <optional>
+
 #include "Inspectors/Portable/Time/TimeValues.h"
 #include "registry/HashAccumulator.h"
 
@@ -14,6 +16,8 @@ namespace guard {
 Time currentTime();
 TimeZone localTimeZone();
 TimeZone universalTimeZone();
+// The date now in the local zone; no value outside the calendar.
+std::optional<Date> currentDate();
 
 // Dependency functions for rows (InspectorRow::dependingOn).
 void dependsOnCurrentDate(HashAccumulator& accumulator);

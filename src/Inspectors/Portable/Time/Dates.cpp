@@ -28,8 +28,6 @@ DayOfWeek dayOfWeekOf(Date date) { return DayOfWeek{TimeCalendar::weekdayOf(date
 DayOfYear dayOfYearOf(Date date) { return DayOfYear{date.month, date.day}; }
 MonthAndYear monthAndYearOf(Date date) { return MonthAndYear{date.month, date.year}; }
 
-std::optional<Date> currentDate() { return TimeCalendar::dateAt(currentTime(), localTimeZone()); }
-
 String asString(Date date)
 {
     char text[16];

@@ -22,7 +22,7 @@ std::optional<DayOfMonth> fromInteger(std::int64_t day) { return TimeCalendar::m
 
 std::optional<DayOfMonth> current()
 {
-    std::optional<Date> today = TimeCalendar::dateAt(currentTime(), localTimeZone());
+    std::optional<Date> today = currentDate();
     return today ? std::optional<DayOfMonth>(DayOfMonth{today->day}) : std::nullopt;
 }
 

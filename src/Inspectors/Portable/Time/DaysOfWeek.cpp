@@ -24,20 +24,12 @@ DayOfWeek named()
 
 std::optional<DayOfWeek> current()
 {
-    std::optional<Date> today = TimeCalendar::dateAt(currentTime(), localTimeZone());
+    std::optional<Date> today = currentDate();
     return today ? std::optional<DayOfWeek>(DayOfWeek{TimeCalendar::weekdayOf(*today)}) : std::nullopt;
 }
 
-String asString(DayOfWeek day)
-{
-    std::string_view name = TimeText::dayName(day.day);
-    return String(name.data(), std::uint32_t(name.size()));
-}
-String threeLetters(DayOfWeek day)
-{
-    std::string_view name = TimeText::dayAbbreviation(day.day);
-    return String(name.data(), std::uint32_t(name.size()));
-}
+String asString(DayOfWeek day) { return String::over(TimeText::dayName(day.day)); }
+String threeLetters(DayOfWeek day) { return String::over(TimeText::dayAbbreviation(day.day)); }
 
 bool equal(DayOfWeek left, DayOfWeek right) { return left == right; }
 

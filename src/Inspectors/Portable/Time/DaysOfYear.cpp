@@ -39,7 +39,7 @@ std::optional<DayOfYear> inMonth(std::int64_t day)
 
 std::optional<DayOfYear> current()
 {
-    std::optional<Date> today = TimeCalendar::dateAt(currentTime(), localTimeZone());
+    std::optional<Date> today = currentDate();
     return today ? std::optional<DayOfYear>(DayOfYear{today->month, today->day}) : std::nullopt;
 }
 

@@ -25,23 +25,15 @@ Month named()
 
 std::optional<Month> current()
 {
-    std::optional<Date> today = TimeCalendar::dateAt(currentTime(), localTimeZone());
+    std::optional<Date> today = currentDate();
     return today ? std::optional<Month>(Month{today->month}) : std::nullopt;
 }
 std::optional<Month> withKey(std::int64_t month) { return TimeCalendar::makeMonth(month); }
 std::optional<Month> fromInteger(std::int64_t month) { return TimeCalendar::makeMonth(month); }
 
 std::int64_t asInteger(Month month) { return month.month; }
-String asString(Month month)
-{
-    std::string_view name = TimeText::monthName(int(month.month));
-    return String(name.data(), std::uint32_t(name.size()));
-}
-String threeLetters(Month month)
-{
-    std::string_view name = TimeText::monthAbbreviation(int(month.month));
-    return String(name.data(), std::uint32_t(name.size()));
-}
+String asString(Month month) { return String::over(TimeText::monthName(int(month.month))); }
+String threeLetters(Month month) { return String::over(TimeText::monthAbbreviation(int(month.month))); }
 String twoDigits(Month month)
 {
     char text[2];

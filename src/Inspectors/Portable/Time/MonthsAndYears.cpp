@@ -37,7 +37,7 @@ Date first(MonthAndYear month)
 
 std::optional<MonthAndYear> current()
 {
-    std::optional<Date> today = TimeCalendar::dateAt(currentTime(), localTimeZone());
+    std::optional<Date> today = currentDate();
     return today ? std::optional<MonthAndYear>(MonthAndYear{today->month, today->year}) : std::nullopt;
 }
 Month monthOf(MonthAndYear value) { return Month{value.month}; }

@@ -21,7 +21,7 @@ namespace {
 
 std::optional<Year> current()
 {
-    std::optional<Date> today = TimeCalendar::dateAt(currentTime(), localTimeZone());
+    std::optional<Date> today = currentDate();
     return today ? std::optional<Year>(Year{today->year}) : std::nullopt;
 }
 bool leap(Year year) { return Calendar::isLeapYear(year.year); }

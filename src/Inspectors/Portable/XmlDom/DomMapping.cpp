@@ -14,7 +14,7 @@ std::string_view view(const xmlChar* text)
     return text ? std::string_view(reinterpret_cast<const char*>(text)) : std::string_view();
 }
 
-String stringOf(std::string_view text) { return String(text.data(), std::uint32_t(text.size())); }
+String stringOf(std::string_view text) { return String::over(text); }
 
 String qualified(const xmlNs* ns, const xmlChar* local)
 {
